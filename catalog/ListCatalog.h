@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Message.h"
+#include "platform/ProfileStore.h"
+
+namespace pivlon {
+
+// Reader of the list catalog "Pivlon.dat". Keeps nothing: every call reads the file afresh.
+class ListCatalog {
+public:
+    ListCatalog(ProfileStore& store, MessageSink& messages);
+
+    std::vector<std::string> ListNames() const;
+    std::string ReadDescription(const std::string& listName) const;
+    // Each shows CatalogError itself and returns false on a faulty entry.
+    bool ReadServerType(const std::string& listName, int& serverType) const;
+    bool ReadCommandAddress(const std::string& listName, std::string& commandAddress) const;
+    bool ReadDigestList(const std::string& listName, std::string& digestListName) const;
+
+private:
+    ProfileStore& store_;
+    MessageSink& messages_;
+};
+
+}  // namespace pivlon

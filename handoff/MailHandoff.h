@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+#include "platform/Message.h"
+#include "platform/System.h"
+
+namespace pivlon {
+
+// What a send needs of the commander dialog.
+class SendSource {
+public:
+    virtual ~SendSource() = default;
+    virtual void SaveControls() = 0;  // ExchangeData in the save direction
+    virtual bool ComposeMail() = 0;   // ComposeCommand on the dialog's own values
+    virtual const std::string& MailText() const = 0;
+    virtual bool NoSignature() const = 0;
+    virtual const std::string& SenderPath() const = 0;
+};
+
+// Carries a composed mail over to the mail client's sender program. Keeps nothing between sends.
+class MailHandoff {
+public:
+    MailHandoff(System& system, MessageSink& messages);
+
+    void SendCommand(SendSource& source);
+    bool LaunchSender(const std::string& mailFilePath, bool noSignature,
+                      const std::string& senderPath);
+
+private:
+    System& system_;
+    MessageSink& messages_;
+};
+
+}  // namespace pivlon

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace pivlon {
+
+// Whole-file access for the two profile files, addressed relative to the
+// current working directory at every call.
+class ProfileStore {
+public:
+    virtual ~ProfileStore() = default;
+    // The file's bytes; nullopt when it is missing or cannot be read.
+    virtual std::optional<std::string> Read(const std::string& path) = 0;
+    // Replaces the file with these bytes so that a reader sees either the old
+    // or the new content, never a torn one. False when the platform refuses.
+    virtual bool Replace(const std::string& path, const std::string& bytes) = 0;
+};
+
+}  // namespace pivlon

@@ -1,0 +1,42 @@
+#include "platform/StdProfileStore.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace pivlon {
+
+std::optional<std::string> StdProfileStore::Read(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+// The new content goes to a file beside the old one, which it then replaces
+// in one rename: a crash or a full disk leaves either file whole, never a torn one.
+bool StdProfileStore::Replace(const std::string& path, const std::string& bytes) {
+    const std::string staging = path + ".new";
+    {
+        std::ofstream out(staging, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ignored;
+            std::filesystem::remove(staging, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(staging, path, error);
+    if (error) {
+        std::filesystem::remove(staging, error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace pivlon

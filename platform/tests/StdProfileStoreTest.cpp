@@ -1,0 +1,55 @@
+#include "platform/StdProfileStore.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+using namespace std::string_literals;
+
+namespace pivlon {
+namespace {
+
+namespace fs = std::filesystem;
+
+class StdProfileStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("pivlon-store-" + std::string(::testing::UnitTest::GetInstance()
+                                                     ->current_test_info()
+                                                     ->name()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+
+    fs::path folder_;
+    StdProfileStore store_;
+};
+
+TEST_F(StdProfileStoreTest, MissingFileReadsAsNothing) {
+    EXPECT_EQ(store_.Read(PathOf("absent.ini")), std::nullopt);
+}
+
+TEST_F(StdProfileStoreTest, ReplaceWritesExactBytesAndLeavesNoStagingFile) {
+    const std::string bytes = "[a]\r\nk=\x83\x65\x83\x58\x83\x67\r\n\0tail"s;
+    ASSERT_TRUE(store_.Replace(PathOf("x.ini"), bytes));
+    EXPECT_EQ(store_.Read(PathOf("x.ini")), bytes);
+    ASSERT_TRUE(store_.Replace(PathOf("x.ini"), "short"));
+    EXPECT_EQ(store_.Read(PathOf("x.ini")), "short");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+}
+
+TEST_F(StdProfileStoreTest, RefusedReplaceKeepsTheOldFileWhole) {
+    ASSERT_TRUE(store_.Replace(PathOf("x.ini"), "[old]\r\nk=v\r\n"));
+    // A folder where the new content would go makes the write fail even for root.
+    fs::create_directory(PathOf("x.ini.new"));
+    EXPECT_FALSE(store_.Replace(PathOf("x.ini"), "[new]\r\n"));
+    EXPECT_EQ(store_.Read(PathOf("x.ini")), "[old]\r\nk=v\r\n");
+}
+
+}  // namespace
+}  // namespace pivlon

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+
+#include "platform/ProfileStore.h"
+
+namespace pivlon::testing {
+
+// Profile files held in memory; writes can be refused as by a read-only file.
+class FakeProfileStore : public ProfileStore {
+public:
+    std::optional<std::string> Read(const std::string& path) override {
+        auto found = files.find(path);
+        if (found == files.end()) return std::nullopt;
+        return found->second;
+    }
+    bool Replace(const std::string& path, const std::string& bytes) override {
+        if (refuseWrites) return false;
+        files[path] = bytes;
+        ++writes;
+        return true;
+    }
+
+    std::map<std::string, std::string> files;
+    bool refuseWrites = false;
+    int writes = 0;
+};
+
+}  // namespace pivlon::testing
