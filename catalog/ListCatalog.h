@@ -10,7 +10,7 @@ namespace pivlon {
 
 // Reader of the list catalog "Pivlon.dat". Keeps nothing: every call reads the file afresh.
 class ListCatalog {
-public:
+  public:
     ListCatalog(ProfileStore& store, MessageSink& messages);
 
     std::vector<std::string> ListNames() const;
@@ -20,7 +20,11 @@ public:
     bool ReadCommandAddress(const std::string& listName, std::string& commandAddress) const;
     bool ReadDigestList(const std::string& listName, std::string& digestListName) const;
 
-private:
+  private:
+    // Empty or missing: shows CatalogError, leaves value empty and returns false.
+    bool ReadRequiredValue(const std::string& listName, const std::string& key,
+                           std::string& value) const;
+
     ProfileStore& store_;
     MessageSink& messages_;
 };

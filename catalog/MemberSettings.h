@@ -16,7 +16,7 @@ struct MemberRecord {
 
 // Reader and writer of the member settings "Pivlon.ini". Keeps nothing in memory.
 class MemberSettings {
-public:
+  public:
     explicit MemberSettings(ProfileStore& store);
 
     MemberRecord LoadMember(const std::string& listName) const;
@@ -24,7 +24,7 @@ public:
     std::string LoadSenderPath() const;
     void SaveSenderPath(const std::string& path);
 
-private:
+  private:
     ProfileStore& store_;
 };
 

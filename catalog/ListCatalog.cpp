@@ -1,0 +1,67 @@
+#include "catalog/ListCatalog.h"
+
+#include "catalog/ProfileFile.h"
+
+namespace pivlon {
+namespace {
+
+const std::string kCatalogPath = "Pivlon.dat";
+// Values are read into buffers of this size, their terminating zero included.
+constexpr std::size_t kValueBufferSize = 128;
+
+ProfileFile ReadCatalog(ProfileStore& store) {
+    return ProfileFile::Load(store, kCatalogPath);
+}
+
+}  // namespace
+
+ListCatalog::ListCatalog(ProfileStore& store, MessageSink& messages)
+    : store_(store), messages_(messages) {}
+
+std::vector<std::string> ListCatalog::ListNames() const {
+    return ReadCatalog(store_).SectionNames();
+}
+
+// The description ends at the first missing or empty line; each line keeps its
+// line break so that a multi-line box shows the text as it stands.
+std::string ListCatalog::ReadDescription(const std::string& listName) const {
+    const ProfileFile catalog = ReadCatalog(store_);
+    std::string description;
+    for (int n = 1;; ++n) {
+        const std::string line =
+            catalog.ReadString(listName, "Info" + std::to_string(n), kValueBufferSize);
+        if (line.empty())
+            return description;
+        description += line;
+        description += "\r\n";
+    }
+}
+
+// The number read stays in serverType even when it names no known server.
+bool ListCatalog::ReadServerType(const std::string& listName, int& serverType) const {
+    serverType = static_cast<int>(ReadCatalog(store_).ReadInt(listName, "Type", 0));
+    if (serverType >= 1 && serverType <= 3)
+        return true;
+    messages_.ShowMessage(Message::Of(MessageId::CatalogError));
+    return false;
+}
+
+bool ListCatalog::ReadCommandAddress(const std::string& listName,
+                                     std::string& commandAddress) const {
+    return ReadRequiredValue(listName, "To", commandAddress);
+}
+
+bool ListCatalog::ReadDigestList(const std::string& listName, std::string& digestListName) const {
+    return ReadRequiredValue(listName, "dijest", digestListName);
+}
+
+bool ListCatalog::ReadRequiredValue(const std::string& listName, const std::string& key,
+                                    std::string& value) const {
+    value = ReadCatalog(store_).ReadString(listName, key, kValueBufferSize);
+    if (!value.empty())
+        return true;
+    messages_.ShowMessage(Message::Of(MessageId::CatalogError));
+    return false;
+}
+
+}  // namespace pivlon
