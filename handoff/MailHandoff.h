@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "platform/Message.h"
@@ -9,7 +10,7 @@ namespace pivlon {
 
 // What a send needs of the commander dialog.
 class SendSource {
-public:
+  public:
     virtual ~SendSource() = default;
     virtual void SaveControls() = 0;  // ExchangeData in the save direction
     virtual bool ComposeMail() = 0;   // ComposeCommand on the dialog's own values
@@ -20,14 +21,20 @@ public:
 
 // Carries a composed mail over to the mail client's sender program. Keeps nothing between sends.
 class MailHandoff {
-public:
+  public:
     MailHandoff(System& system, MessageSink& messages);
 
     void SendCommand(SendSource& source);
     bool LaunchSender(const std::string& mailFilePath, bool noSignature,
                       const std::string& senderPath);
 
-private:
+  private:
+    // Each reports its own failure and leaves no mail file behind.
+    std::optional<std::string> CreateMailFile();
+    bool WriteMailFile(const std::string& path, const SendSource& source);
+
+    void SelectNoSignature(Process& sender);
+
     System& system_;
     MessageSink& messages_;
 };
