@@ -28,7 +28,7 @@ struct CommanderValues {
 // The logic of the program's main window. The Win32 layer owns the window and
 // calls these handlers; everything it shows goes through the DialogHost.
 class CommanderDialog : private SendSource {
-public:
+  public:
     CommanderDialog(DialogHost& host, System& system, ProfileStore& store);
 
     // Handlers, in the order the window meets them.
@@ -48,7 +48,9 @@ public:
     const CommanderValues& Values() const { return values_; }
     const ListCatalog& Catalog() const { return catalog_; }
 
-private:
+  private:
+    void SaveMemberOf(const std::string& listName);
+
     // SendSource
     void SaveControls() override;
     bool ComposeMail() override;

@@ -14,12 +14,11 @@ namespace {
 namespace fs = std::filesystem;
 
 class StdProfileStoreTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         folder_ = fs::temp_directory_path() /
-                  ("pivlon-store-" + std::string(::testing::UnitTest::GetInstance()
-                                                     ->current_test_info()
-                                                     ->name()));
+                  ("pivlon-store-" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }

@@ -1,0 +1,160 @@
+#include "diag/TestDump.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "fakes/FakeDialogHost.h"
+#include "fakes/FakeProfileStore.h"
+#include "fakes/FakeSystem.h"
+#include "ui/CommanderDialog.h"
+
+namespace pivlon {
+namespace {
+
+using testing::FakeDialogHost;
+using testing::FakeProfileStore;
+using testing::FakeSystem;
+
+// Headings as the dump writes them, in its own order.
+constexpr const char* kJoin = "====== \x93\xfc\x89\xef ======\r\n";   // 入会
+constexpr const char* kLeave = "====== \x91\xde\x89\xef ======\r\n";  // 退会
+constexpr const char* kChange =
+    "====== \xb1\xc4\xde\xda\xbd\x95\xcf\x8d\x58 ======\r\n";  // ｱﾄﾞﾚｽ変更
+constexpr const char* kPause = "====== \x88\xea\x8e\x9e\x92\xe2\x8e\x7e ======\r\n";  // 一時停止
+constexpr const char* kResume = "====== \x8d\xc4\x8a\x4a ======\r\n";                 // 再開
+constexpr const char* kDigestJoin =
+    "====== \x83\x5f\x83\x43\x83\x57\x83\x46\x83\x58\x83\x67\x93\xfc\x89\xef ======\r\n";
+constexpr const char* kDigestLeave =
+    "====== \x83\x5f\x83\x43\x83\x57\x83\x46\x83\x58\x83\x67\x91\xde\x89\xef ======\r\n";
+constexpr const char* kIndex =
+    "====== \x83\x43\x83\x93\x83\x66\x83\x62\x83\x4e\x83\x58 ======\r\n";    // インデックス
+constexpr const char* kGet = "====== \x82\x66\x82\x64\x82\x73 ======\r\n";   // ＧＥＴ
+constexpr const char* kHelp = "====== \x83\x77\x83\x8b\x83\x76 ======\r\n";  // ヘルプ
+constexpr const char* kRule = "========================\r\n";
+
+const Message kCatalogError = Message::Of(MessageId::CatalogError);
+
+class TestDumpTest : public ::testing::Test {
+  protected:
+    void Start(const std::string& catalog) {
+        store_.files["Pivlon.dat"] = catalog;
+        store_.files["Pivlon.ini"] = "[fml]\r\nMemberNo=1234\r\nPassword=pw\r\n";
+        dialog_.InitDialog();
+        host_.messages.clear();
+    }
+    std::string Dump() { return system_.files["debug.txt"]; }
+
+    FakeDialogHost host_;
+    FakeSystem system_;
+    FakeProfileStore store_;
+    CommanderDialog dialog_{host_, system_, store_};
+};
+
+TEST_F(TestDumpTest, AnFmlRecordHoldsTheTenMailsInTheDumpsOrder) {
+    Start("[fml]\r\nType=2\r\nTo=ctl@x\r\n");
+    dialog_.TestDump();
+    const std::string expected =
+        std::string("\r\n<<<<ML Name : fml>>>>\r\nType : FML\r\n") + kJoin +
+        "TO: ctl@x\r\nSubject: Subscribe fml\r\n\r\n#subscribe\r\n#end\r\n" + kLeave +
+        "TO: ctl@x\r\nSubject: UnSubscribe fml\r\n\r\n#unsubscribe\r\n#end\r\n" + kChange +
+        "TO: ctl@x\r\nSubject: Address Change fml\r\n\r\n#chaddr  \r\n#end\r\n" + kPause +
+        "TO: ctl@x\r\nSubject: Off fml\r\n\r\n#off\r\n#end\r\n" + kResume +
+        "TO: ctl@x\r\nSubject: On fml\r\n\r\n#on\r\n#end\r\n" + kDigestJoin +
+        "TO: ctl@x\r\nSubject: digest on fml\r\n\r\n#matome 30mp\r\n#end\r\n" + kDigestLeave +
+        "TO: ctl@x\r\nSubject: digest off fml\r\n\r\n#matome 0\r\n#end\r\n" + kIndex +
+        "TO: ctl@x\r\nSubject: Index fml\r\n\r\n#index\r\n#end\r\n" + kGet +
+        "TO: ctl@x\r\nSubject: Get fml [1-10,13]\r\n\r\n#get 1-10,13\r\n#end\r\n" + kHelp +
+        "TO: ctl@x\r\nSubject: Help fml\r\n\r\n#help\r\n#end\r\n" + kRule;
+    EXPECT_EQ(Dump(), expected);
+    EXPECT_TRUE(host_.messages.empty());
+}
+
+TEST_F(TestDumpTest, CmlMailsWithoutAFinalLineFeedRunIntoTheNextHeading) {
+    Start("[fml]\r\nType=3\r\nTo=c@x\r\n");
+    dialog_.TestDump();
+    const std::string dump = Dump();
+    EXPECT_NE(dump.find("\r\n\r\n1234 pw" + std::string(kChange)), std::string::npos);
+    EXPECT_NE(dump.find("Subject: Help\r\n\r\n" + std::string(kRule)), std::string::npos);
+}
+
+TEST_F(TestDumpTest, BrokenEntriesAreReportedAndTheDumpGoesOn) {
+    Start(
+        "[fml]\r\nType=2\r\nTo=f@x\r\n"
+        "[seven]\r\nType=7\r\nTo=s@x\r\n"
+        "[noto]\r\nType=1\r\n"
+        "[nodigest]\r\nType=1\r\nTo=m@x\r\n");
+    dialog_.TestDump();
+    const std::string dump = Dump();
+    const std::string seven = "\r\n<<<<ML Name : seven>>>>\r\nType : 7\r\n" + std::string(kJoin) +
+                              "\r\n" + kLeave + "\r\n" + kChange + "\r\n" + kPause + "\r\n" +
+                              kResume + "\r\n" + kDigestJoin + "\r\n" + kDigestLeave + "\r\n" +
+                              kIndex + "\r\n" + kGet + "\r\n" + kHelp + "\r\n" + kRule;
+    EXPECT_NE(dump.find(seven), std::string::npos);
+    EXPECT_NE(dump.find(std::string(kJoin) + "TO: \r\nSubject: Subscribe noto"), std::string::npos);
+    // Without dijest the digest sections keep Resume's single line feed.
+    EXPECT_NE(dump.find(std::string("nodigest>>>>")), std::string::npos);
+    const std::string nodigestTail = dump.substr(dump.find("nodigest>>>>"));
+    EXPECT_NE(nodigestTail.find(std::string(kResume) + "\r\n" + kDigestJoin + "\r\n" +
+                                kDigestLeave + "\r\n" + kIndex + "TO: m@x"),
+              std::string::npos);
+    // Type 7; the missing To; two missing dijest reads each for noto and nodigest.
+    EXPECT_EQ(host_.messages, std::vector<Message>(6, kCatalogError));
+}
+
+TEST_F(TestDumpTest, MajordomoGetAsksForTheFixedNumbersAndTheUsersTextComesBack) {
+    Start("[fml]\r\nType=1\r\nTo=m@x\r\ndijest=fml-digest\r\n");
+    host_.Type(IDC_MAIL_NUMBERS, "5,6");
+    dialog_.TestDump();
+    std::string gets;
+    for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13})
+        gets += "get " + std::to_string(n) + "\r\n";
+    EXPECT_NE(Dump().find("Subject: Get fml [1-10,13]\r\n\r\n" + gets + "end\r\n" + kHelp),
+              std::string::npos);
+    EXPECT_EQ(dialog_.Values().request.mailNumbers, "5,6");
+    EXPECT_EQ(host_.Text(IDC_MAIL_NUMBERS), "5,6");
+    EXPECT_EQ(dialog_.Values().request.listName, "fml");
+}
+
+TEST_F(TestDumpTest, EveryListGetsTheMemberDataTheDialogHolds) {
+    Start("[fml]\r\nType=3\r\nTo=a@x\r\n[other]\r\nType=3\r\nTo=b@x\r\n");
+    dialog_.TestDump();
+    const std::string dump = Dump();
+    const std::size_t second = dump.find("\r\n<<<<ML Name : other>>>>");
+    ASSERT_NE(second, std::string::npos);
+    EXPECT_EQ(dump.substr(second - std::string(kRule).size(), std::string(kRule).size()), kRule);
+    EXPECT_NE(dump.find("Subject: Delete\r\n\r\n1234 pw", second), std::string::npos);
+    EXPECT_EQ(store_.writes, 0);
+}
+
+TEST_F(TestDumpTest, AnEmptySelectorGivesAnEmptyFile) {
+    Start("");
+    system_.files["debug.txt"] = "old content";
+    dialog_.TestDump();
+    EXPECT_EQ(system_.files.at("debug.txt"), "");
+}
+
+TEST_F(TestDumpTest, AFileThatCannotBeCreatedIsReportedAndNothingIsComposed) {
+    Start("[fml]\r\nType=2\r\nTo=f@x\r\n");
+    host_.Type(IDC_MAIL_NUMBERS, "typed");
+    system_.openError = FileError{FileErrorCause::AccessDenied, "debug.txt"};
+    dialog_.TestDump();
+    EXPECT_EQ(
+        host_.messages,
+        std::vector<Message>{Message::Of(FileError{FileErrorCause::AccessDenied, "debug.txt"})});
+    EXPECT_EQ(dialog_.Values().mailText, "");
+    EXPECT_EQ(dialog_.Values().request.mailNumbers, "");  // the closing exchange is skipped too
+}
+
+TEST_F(TestDumpTest, AFailedWriteEndsTheDumpThereAndIsReportedOnce) {
+    Start("[fml]\r\nType=2\r\nTo=f@x\r\n[two]\r\nType=2\r\nTo=t@x\r\n");
+    system_.writeError = FileError{FileErrorCause::DiskFull, "C:\\work\\debug.txt"};
+    system_.writesBeforeError = 3;
+    dialog_.TestDump();
+    EXPECT_EQ(Dump(), "\r\n<<<<ML Name : fml>>>>\r\n");
+    EXPECT_EQ(host_.messages, std::vector<Message>{Message::Of(*system_.writeError)});
+    EXPECT_TRUE(system_.openFiles.empty());
+}
+
+}  // namespace
+}  // namespace pivlon

@@ -1,0 +1,210 @@
+#include "ui/CommanderDialog.h"
+
+#include <array>
+#include <span>
+#include <string>
+
+#include "command/ComposeCommand.h"
+#include "diag/TestDump.h"
+#include "ui/MemberNumberText.h"
+#include "ui/PageRules.h"
+#include "ui/ResourceIds.h"
+
+namespace pivlon {
+
+namespace {
+
+constexpr int kCancelResult = 2;
+
+constexpr std::array kOtherGroup{IDC_HELP, IDC_INDEX, IDC_GET};
+constexpr std::array kJoinLeaveGroup{IDC_JOIN, IDC_LEAVE, IDC_PAUSE, IDC_RESUME,
+                                     IDC_CHANGE_ADDRESS};
+constexpr std::array kDigestGroup{IDC_DIGEST_JOIN, IDC_DIGEST_LEAVE};
+
+// Tab texts: "入/退会", "ﾀﾞｲｼﾞｪｽﾄ", "その他".
+constexpr std::array<const char*, 3> kTabTexts{
+    "\x93\xfc/\x91\xde\x89\xef", "\xc0\xde\xb2\xbc\xde\xaa\xbd\xc4", "\x82\xbb\x82\xcc\x91\xbc"};
+
+const char* TypeName(int serverType) {
+    switch (serverType) {
+        case ServerType::Majordomo:
+            return "Majordomo";
+        case ServerType::FML:
+            return "FML";
+        case ServerType::CML:
+            return "CML";
+        default:
+            return nullptr;
+    }
+}
+
+// Check boxes hold 0, 1 or 2 (indeterminate); anything else is reset before it is shown.
+int CheckState(int value) {
+    return value >= 0 && value <= 2 ? value : 0;
+}
+
+void ExchangeText(DialogHost& host, Direction direction, int id, std::string& value) {
+    if (direction == Direction::Save) {
+        value = host.Text(id);
+    } else {
+        host.SetText(id, value);
+    }
+}
+
+void ExchangeCheck(DialogHost& host, Direction direction, int id, int& value) {
+    if (direction == Direction::Save) {
+        value = host.Check(id);
+    } else {
+        value = CheckState(value);
+        host.SetCheck(id, value);
+    }
+}
+
+void ExchangeOption(DialogHost& host, Direction direction, std::span<const int> group, int& value) {
+    if (direction == Direction::Save) {
+        value = -1;
+        for (std::size_t i = 0; i < group.size(); ++i) {
+            if (host.Check(group[i]) == 1) {
+                value = static_cast<int>(i);
+                break;
+            }
+        }
+    } else {
+        for (std::size_t i = 0; i < group.size(); ++i) {
+            host.SetCheck(group[i], static_cast<int>(i) == value ? 1 : 0);
+        }
+    }
+}
+
+// The selector keeps showing the list whose data the dialog holds: the entry
+// is matched by its exact name, never by a prefix.
+void ExchangeListName(DialogHost& host, Direction direction, std::string& listName) {
+    if (direction == Direction::Save) {
+        listName = host.Text(IDC_LIST_NAME);
+        return;
+    }
+    for (int i = 0, count = host.ListEntryCount(); i < count; ++i) {
+        if (host.ListEntry(i) == listName) {
+            host.SelectListEntry(i);
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+CommanderDialog::CommanderDialog(DialogHost& host, System& system, ProfileStore& store)
+    : host_(host), system_(system), catalog_(store, host), settings_(store) {}
+
+bool CommanderDialog::ExchangeData(Direction direction) {
+    CommandRequest& request = values_.request;
+    ExchangeListName(host_, direction, request.listName);
+    ExchangeText(host_, direction, IDC_MAIL_NUMBERS, request.mailNumbers);
+    ExchangeText(host_, direction, IDC_DESCRIPTION, values_.description);
+    ExchangeText(host_, direction, IDC_MAIL_ADDRESS, request.mailAddress);
+    ExchangeCheck(host_, direction, IDC_SPECIFY_ADDRESS, request.specifyAddress);
+    ExchangeText(host_, direction, IDC_PARAMETER, request.parameter);
+    ExchangeText(host_, direction, IDC_TYPE_LABEL, values_.typeLabel);
+    if (direction == Direction::Save) {
+        const auto memberNumber = ReadMemberNumber(host_.Text(IDC_MEMBER_NUMBER));
+        if (!memberNumber) {
+            host_.ShowMessage(Message::Of(MessageId::InvalidMemberNumber));
+            host_.FocusAndSelectAll(IDC_MEMBER_NUMBER);
+            return false;
+        }
+        request.memberNumber = *memberNumber;
+    } else {
+        host_.SetText(IDC_MEMBER_NUMBER, std::to_string(request.memberNumber));
+    }
+    ExchangeText(host_, direction, IDC_PASSWORD, request.password);
+    ExchangeCheck(host_, direction, IDC_NO_SIGNATURE, values_.noSignature);
+    ExchangeOption(host_, direction, kOtherGroup, request.otherOption);
+    ExchangeOption(host_, direction, kJoinLeaveGroup, request.joinLeaveOption);
+    ExchangeOption(host_, direction, kDigestGroup, request.digestOption);
+    ExchangeText(host_, direction, IDC_NEW_ADDRESS, request.newAddress);
+    return true;
+}
+
+void CommanderDialog::InitDialog() {
+    ExchangeData(Direction::Load);
+    values_.senderPath = settings_.LoadSenderPath();
+    for (int tab = 0; tab < static_cast<int>(kTabTexts.size()); ++tab) {
+        host_.InsertTab(tab, kTabTexts[tab]);
+    }
+    for (const std::string& name : catalog_.ListNames())
+        host_.AddListEntry(name);
+    host_.SelectListEntry(0);
+    LoadList();
+}
+
+void CommanderDialog::LoadList() {
+    ExchangeData(Direction::Save);
+    CommandRequest& request = values_.request;
+    values_.description = catalog_.ReadDescription(request.listName);
+    if (catalog_.ReadServerType(request.listName, request.serverType)) {
+        values_.typeLabel = TypeName(request.serverType);
+    }
+    ShowPage(host_, host_.CurrentTab(), true, request.serverType);
+    const MemberRecord member = settings_.LoadMember(request.listName);
+    request.mailAddress = member.mailAddress;
+    request.memberNumber = member.memberNumber;
+    request.password = member.password;
+    ExchangeData(Direction::Load);
+}
+
+void CommanderDialog::SwitchList() {
+    const std::string leftList = values_.request.listName;
+    ExchangeData(Direction::Save);
+    SaveMemberOf(leftList);
+    LoadList();
+}
+
+void CommanderDialog::SwitchPage() {
+    pivlon::SwitchPage(host_, values_.request.serverType);
+}
+
+void CommanderDialog::UpdateOptionStates() {
+    ExchangeData(Direction::Save);
+    ApplyEnableRules(host_);
+}
+
+void CommanderDialog::SendCommand() {
+    MailHandoff(system_, host_).SendCommand(*this);
+}
+
+void CommanderDialog::TestDump() {
+    if (WriteTestDump(host_, values_.request, values_.mailText, catalog_, system_)) {
+        ExchangeData(Direction::Save);
+    }
+}
+
+void CommanderDialog::ExitDialog() {
+    ExchangeData(Direction::Save);
+    SaveMemberOf(values_.request.listName);
+    host_.EndDialog(kCancelResult);
+}
+
+void CommanderDialog::ChooseSender() {
+    std::string enteredPath = values_.senderPath;
+    if (!host_.RunSenderPathDialog(enteredPath))
+        return;
+    values_.senderPath = enteredPath;
+    settings_.SaveSenderPath(values_.senderPath);
+    ExchangeData(Direction::Load);
+}
+
+void CommanderDialog::SaveMemberOf(const std::string& listName) {
+    const CommandRequest& request = values_.request;
+    settings_.SaveMember(listName, {request.mailAddress, request.memberNumber, request.password});
+}
+
+void CommanderDialog::SaveControls() {
+    ExchangeData(Direction::Save);
+}
+
+bool CommanderDialog::ComposeMail() {
+    values_.request.tabIndex = host_.CurrentTab();
+    return ComposeCommand(values_.request, values_.mailText, catalog_);
+}
+
+}  // namespace pivlon
