@@ -1,5 +1,6 @@
 #include "catalog/ProfileFile.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "catalog/ShiftJis.h"
