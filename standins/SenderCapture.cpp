@@ -1,0 +1,61 @@
+#include "standins/SenderCapture.h"
+
+#include <windows.h>
+
+#include <utility>
+
+namespace pivlon::standins {
+namespace {
+
+std::string Utf8Of(std::wstring_view text) {
+    if (text.empty())
+        return {};
+    const int size = static_cast<int>(text.size());
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), length, nullptr, nullptr);
+    return utf8;
+}
+
+bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    const bool complete =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size();
+    return CloseHandle(file) && complete;
+}
+
+}  // namespace
+
+SenderCapture::SenderCapture(std::wstring prefix) : prefix_(std::move(prefix)) {}
+
+void SenderCapture::RecordMail(const std::string& bytes) const {
+    Record(L".mail", bytes);
+}
+
+void SenderCapture::RecordCommandLine(std::wstring_view commandLine) const {
+    Record(L".cmdline", Utf8Of(commandLine));
+}
+
+void SenderCapture::RecordSignature(std::wstring_view entry) const {
+    Record(L".signature", Utf8Of(entry));
+}
+
+void SenderCapture::Record(const wchar_t* suffix, const std::string& bytes) const {
+    if (prefix_.empty())
+        return;
+    const std::wstring path = prefix_ + suffix;
+    const std::wstring staging = path + L".new";
+    if (WriteWholeFile(staging, bytes)) {
+        MoveFileExW(staging.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+    } else {
+        DeleteFileW(staging.c_str());
+    }
+}
+
+}  // namespace pivlon::standins
