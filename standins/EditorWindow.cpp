@@ -30,9 +30,13 @@ EditorWindow::EditorWindow(HINSTANCE instance, const std::wstring& mailText,
                            const SenderCapture& capture)
     : capture_(capture), font_(CreateJapaneseFont()) {
     RegisterWindowClass(instance, kClassName, Procedure);
-    window_ = CreateWindowExW(0, kClassName, kCaption, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                              CW_USEDEFAULT, 640, 480, nullptr, nullptr, instance, this);
+    // Built as a message-only window, which no search for top-level windows
+    // finds, and made top-level once complete: whoever finds the editor finds
+    // its signature selector too.
+    window_ = CreateWindowExW(0, kClassName, kCaption, WS_OVERLAPPEDWINDOW, 80, 60, 640, 480,
+                              HWND_MESSAGE, nullptr, instance, this);
     CreateControls(instance, mailText);
+    SetParent(window_, nullptr);
     RecordSelectionIfChanged();
     SetTimer(window_, kSelectionTimer, kSelectionPeriodMs, nullptr);
 }
@@ -94,10 +98,10 @@ void EditorWindow::CreateControls(HINSTANCE instance, const std::wstring& mailTe
         SendMessageW(signatures_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
     }
     SendMessageW(signatures_, CB_SETCURSEL, 0, 0);
-    mail_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", mailText.c_str(),
-                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
-                                ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL,
-                            0, 0, 0, 0, window_, nullptr, instance, nullptr);
+    mail_ = CreateWindowExW(
+        WS_EX_CLIENTEDGE, L"EDIT", mailText.c_str(),
+        WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 0,
+        0, window_, nullptr, instance, nullptr);
     for (HWND control : {label_, signatures_, mail_})
         UseFont(control, font_);
     RECT client;

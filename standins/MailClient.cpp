@@ -39,8 +39,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     using namespace pivlon::standins;
     font = CreateJapaneseFont();
     RegisterWindowClass(instance, kClassName, MailClientProcedure);
-    HWND window = CreateWindowExW(0, kClassName, kCaption, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, 420, 110, nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExW(0, kClassName, kCaption, WS_OVERLAPPEDWINDOW, 40, 580, 420, 110,
+                                  nullptr, nullptr, instance, nullptr);
     ShowWindow(window, show);
     const int exitCode = RunMessageLoop();
     DeleteObject(font);
