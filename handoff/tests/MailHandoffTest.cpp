@@ -11,11 +11,13 @@
 #include <vector>
 
 #include "fakes/FakeSystem.h"
+#include "handoff/tests/FakeSendSource.h"
 
 namespace pivlon {
 namespace {
 
 using ::testing::ElementsAre;
+using testing::FakeSendSource;
 using testing::FakeSystem;
 using ::testing::IsEmpty;
 
@@ -39,30 +41,12 @@ class LoggedMessages : public MessageSink {
     FakeSystem& system_;
 };
 
-class FakeSendSource : public SendSource {
-  public:
-    explicit FakeSendSource(FakeSystem& system) : system_(system) {}
-    void SaveControls() override { system_.calls.push_back("SaveControls"); }
-    bool ComposeMail() override {
-        system_.calls.push_back("ComposeMail");
-        return composes;
-    }
-    const std::string& MailText() const override { return mailText; }
-    bool NoSignature() const override { return noSignature; }
-    const std::string& SenderPath() const override { return senderPath; }
-
-    bool composes = true;
-    std::string mailText = kMail;
-    bool noSignature = false;
-    std::string senderPath;
-
-  private:
-    FakeSystem& system_;
-};
-
 class MailHandoffTest : public ::testing::Test {
   protected:
-    MailHandoffTest() { system.OpenWindow("kopost"); }
+    MailHandoffTest() {
+        system.OpenWindow("kopost");
+        source.mailText = kMail;
+    }
 
     void Send() { MailHandoff(system, messages).SendCommand(source); }
     bool Launch(bool noSignature, const std::string& senderPath = "") {
@@ -80,7 +64,7 @@ class MailHandoffTest : public ::testing::Test {
 
     FakeSystem system;
     LoggedMessages messages{system};
-    FakeSendSource source{system};
+    FakeSendSource source{&system.calls};
 };
 
 TEST_F(MailHandoffTest, WholeSendRunsItsStepsInOrderAndLeavesNothingBehind) {
@@ -101,7 +85,7 @@ TEST_F(MailHandoffTest, WholeSendRunsItsStepsInOrderAndLeavesNothingBehind) {
 TEST_F(MailHandoffTest, WithoutTheMailClientOnlyItsMessageIsShown) {
     FakeSystem bare;
     LoggedMessages bareMessages{bare};
-    FakeSendSource bareSource{bare};
+    FakeSendSource bareSource{&bare.calls};
     MailHandoff(bare, bareMessages).SendCommand(bareSource);
 
     EXPECT_THAT(bare.calls,
