@@ -164,6 +164,14 @@ pivlon_start_services() {
         pivlon_fail "the Wine desktop did not start"
         return 1
     fi
+    # Ours ends at once when another wineserver already serves this prefix.
+    if ! pivlon_is_running "$wineserver_pid" wineserver; then
+        pivlon_show_log "$wine_home/wineserver.log"
+        wineserver_pid=
+        pivlon_stop_services
+        pivlon_fail "another wineserver runs for $WINEPREFIX"
+        return 1
+    fi
 }
 
 # Stops exactly what pivlon_start_services started: the wineserver of our own

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include "tests/wine/TestFiles.h"
 
 namespace pivlon::testing {
@@ -21,7 +23,10 @@ std::wstring Utf16FromUtf8(const std::string& utf8) {
 
 std::wstring StandinPath(const std::wstring& fileName) {
     wchar_t folder[MAX_PATH + 1] = L"";
-    GetEnvironmentVariableW(L"PIVLON_STANDINS_DIR", folder, MAX_PATH + 1);
+    if (GetEnvironmentVariableW(L"PIVLON_STANDINS_DIR", folder, MAX_PATH + 1) == 0) {
+        ADD_FAILURE() << "PIVLON_STANDINS_DIR is not set: run the test through ctest, or set it "
+                         "to the Windows path of the build's standins folder";
+    }
     return std::wstring(folder) + L'\\' + fileName;
 }
 
