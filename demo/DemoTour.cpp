@@ -1,0 +1,65 @@
+// A short scripted tour of Pivlon for ./run on a machine without a screen:
+// picks a list, chooses an operation, sends, and hands each window over for
+// a screenshot. Stops at two points, writing "<stage>.rect" (the window's
+// screen rectangle) into the handshake folder and waiting for "<stage>.done".
+//
+//   demo_tour.exe <pivlon.exe> <demo folder> <handshake folder>
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "tests/e2e/PivlonDriver.h"
+#include "tests/e2e/StandIns.h"
+#include "ui/ResourceIds.h"
+
+namespace pivlon::e2e {
+namespace {
+
+constexpr DWORD kHandshakeTimeoutMs = 60000;
+constexpr DWORD kPollMs = 50;
+
+// Hands the window to the script for its screenshot and waits until it is taken.
+bool Pause(const std::wstring& handshake, const std::wstring& stage, HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    std::ofstream(std::filesystem::path(handshake + L"\\" + stage + L".rect"))
+        << rect.left << ' ' << rect.top << ' ' << rect.right - rect.left << ' '
+        << rect.bottom - rect.top << '\n';
+    const std::wstring done = handshake + L"\\" + stage + L".done";
+    for (DWORD waited = 0; waited < kHandshakeTimeoutMs; waited += kPollMs) {
+        if (GetFileAttributesW(done.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+        Sleep(kPollMs);
+    }
+    return false;
+}
+
+int Tour(const std::wstring& exe, const std::wstring& folder, const std::wstring& handshake) {
+    MailClientRunning mailClient;
+    PivlonDriver pivlon(exe, folder);
+    pivlon.SelectList(2);
+    pivlon.SelectTab(0);
+    pivlon.Click(IDC_RESUME);
+    if (!Pause(handshake, L"commander", pivlon.Dialog())) return 1;
+
+    if (!pivlon.Click(IDC_SEND).empty()) return 1;
+    HWND editor = WaitForWindow(L"DravexEditor", kHandshakeTimeoutMs);
+    if (!editor || !Pause(handshake, L"editor", editor)) return 1;
+
+    CloseWindows(L"DravexEditor");
+    pivlon.Click(IDCANCEL);
+    return pivlon.WaitForExit(kHandshakeTimeoutMs) ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace pivlon::e2e
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc != 4) return 2;
+    try {
+        return pivlon::e2e::Tour(argv[1], argv[2], argv[3]);
+    } catch (const std::exception&) {
+        return 1;
+    }
+}
