@@ -17,6 +17,18 @@ std::string FormatMemberNumber(std::uint32_t memberNumber) {
     return std::to_string(static_cast<std::int32_t>(memberNumber));
 }
 
+// Applies `change` to the settings file in one replacement. A file that exists
+// but cannot be read is left alone: rewriting it from nothing would lose every
+// other list's data.
+template <typename Change>
+void UpdateSettings(ProfileStore& store, Change change) {
+    std::optional<std::string> bytes = store.Read(kSettingsPath);
+    if (!bytes) return;
+    ProfileFile settings(std::move(*bytes));
+    change(settings);
+    store.Replace(kSettingsPath, settings.Bytes());
+}
+
 }  // namespace
 
 MemberSettings::MemberSettings(ProfileStore& store) : store_(store) {}
@@ -34,11 +46,11 @@ MemberRecord MemberSettings::LoadMember(const std::string& listName) const {
 // replacement, so a crash never leaves a list with half of its record saved.
 // A refused replacement is not reported: the values stay in the dialog.
 void MemberSettings::SaveMember(const std::string& listName, const MemberRecord& member) {
-    ProfileFile settings = ProfileFile::Load(store_, kSettingsPath);
-    settings.WriteString(listName, "MailAddr", member.mailAddress);
-    settings.WriteString(listName, "MemberNo", FormatMemberNumber(member.memberNumber));
-    settings.WriteString(listName, "Password", member.password);
-    store_.Replace(kSettingsPath, settings.Bytes());
+    UpdateSettings(store_, [&](ProfileFile& settings) {
+        settings.WriteString(listName, "MailAddr", member.mailAddress);
+        settings.WriteString(listName, "MemberNo", FormatMemberNumber(member.memberNumber));
+        settings.WriteString(listName, "Password", member.password);
+    });
 }
 
 std::string MemberSettings::LoadSenderPath() const {
@@ -47,9 +59,9 @@ std::string MemberSettings::LoadSenderPath() const {
 }
 
 void MemberSettings::SaveSenderPath(const std::string& path) {
-    ProfileFile settings = ProfileFile::Load(store_, kSettingsPath);
-    settings.WriteString(kSenderSection, kSenderKey, path);
-    store_.Replace(kSettingsPath, settings.Bytes());
+    UpdateSettings(store_, [&](ProfileFile& settings) {
+        settings.WriteString(kSenderSection, kSenderKey, path);
+    });
 }
 
 }  // namespace pivlon

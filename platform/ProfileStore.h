@@ -10,7 +10,8 @@ namespace pivlon {
 class ProfileStore {
 public:
     virtual ~ProfileStore() = default;
-    // The file's bytes; nullopt when it is missing or cannot be read.
+    // The file's bytes: empty for a file that does not exist, nullopt for one
+    // that exists but cannot be read.
     virtual std::optional<std::string> Read(const std::string& path) = 0;
     // Replaces the file with these bytes so that a reader sees either the old
     // or the new content, never a torn one. False when the platform refuses.

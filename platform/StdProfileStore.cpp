@@ -8,6 +8,10 @@
 namespace pivlon {
 
 std::optional<std::string> StdProfileStore::Read(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::file_type type = std::filesystem::status(path, error).type();
+    if (type == std::filesystem::file_type::not_found) return std::string();
+    if (type != std::filesystem::file_type::regular) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -75,6 +75,16 @@ TEST_F(MemberSettingsTest, RefusedWriteLeavesTheFileAsItWas) {
     EXPECT_EQ(File(), "[l]\r\nMailAddr=old\r\n");
 }
 
+TEST_F(MemberSettingsTest, AFileThatCannotBeReadIsNeverRewrittenFromNothing) {
+    File() = "[other]\r\nMailAddr=keep\r\n[l]\r\nMailAddr=old\r\n";
+    store_.unreadable.insert("Pivlon.ini");
+    EXPECT_EQ(settings_.LoadMember("l"), MemberRecord{});
+    settings_.SaveMember("l", {"new", 1, "pw"});
+    settings_.SaveSenderPath("C:\\x.exe");
+    EXPECT_EQ(store_.writes, 0);
+    EXPECT_EQ(File(), "[other]\r\nMailAddr=keep\r\n[l]\r\nMailAddr=old\r\n");
+}
+
 TEST_F(MemberSettingsTest, SenderPathLivesInItsOwnSection) {
     File() = "[l]\r\nMailAddr=a\r\n";
     const std::string path = "C:\\Program Files\\Ko-Post\\\x95\x5C\\DRAVEX.EXE";  // 表

@@ -29,8 +29,11 @@ class StdProfileStoreTest : public ::testing::Test {
     StdProfileStore store_;
 };
 
-TEST_F(StdProfileStoreTest, MissingFileReadsAsNothing) {
-    EXPECT_EQ(store_.Read(PathOf("absent.ini")), std::nullopt);
+TEST_F(StdProfileStoreTest, AMissingFileReadsEmptyAndAnUnreadableOneAsNothing) {
+    EXPECT_EQ(store_.Read(PathOf("absent.ini")), "");
+    // A folder in the file's place exists but cannot be read as a file, even by root.
+    fs::create_directory(PathOf("folder.ini"));
+    EXPECT_EQ(store_.Read(PathOf("folder.ini")), std::nullopt);
 }
 
 TEST_F(StdProfileStoreTest, ReplaceWritesExactBytesAndLeavesNoStagingFile) {

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 
 #include "platform/ProfileStore.h"
@@ -12,8 +13,9 @@ namespace pivlon::testing {
 class FakeProfileStore : public ProfileStore {
 public:
     std::optional<std::string> Read(const std::string& path) override {
+        if (unreadable.contains(path)) return std::nullopt;
         auto found = files.find(path);
-        if (found == files.end()) return std::nullopt;
+        if (found == files.end()) return std::string();
         return found->second;
     }
     bool Replace(const std::string& path, const std::string& bytes) override {
@@ -24,6 +26,7 @@ public:
     }
 
     std::map<std::string, std::string> files;
+    std::set<std::string> unreadable;  // present, but reading them fails
     bool refuseWrites = false;
     int writes = 0;
 };
