@@ -14,17 +14,9 @@
 
 namespace pivlon::e2e {
 
-void PrintTo(const MessageBoxSeen& box, std::ostream* out) {
-    *out << "box \"" << win32::Narrow(box.text) << "\" caption \"" << win32::Narrow(box.caption)
-         << "\"" << (box.hasIcon ? " with icon" : "");
-}
-
 namespace {
 
 using win32::Narrow;
-
-// The program is built beside the stand-ins' folder.
-std::wstring PivlonExe() { return StandInsFolder() + L"\\..\\app\\win32\\pivlon.exe"; }
 
 const std::wstring kCatalog =
     L"[majordomo-ml]\r\nType=1\r\nTo=majordomo@example.org\r\ndijest=majordomo-ml-digest\r\n"

@@ -101,13 +101,19 @@ DWORD WINAPI SendOnThread(void* parameter) {
 
 }  // namespace
 
+void PrintTo(const MessageBoxSeen& box, std::ostream* out) {
+    *out << "box \"" << win32::Narrow(box.text) << "\" caption \"" << win32::Narrow(box.caption)
+         << "\"" << (box.hasIcon ? " with icon" : "");
+}
+
 PivlonDriver::PivlonDriver(const std::wstring& exe, const std::wstring& folder) {
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startup, &process_)) {
-        throw std::runtime_error("pivlon.exe could not be started: error " + std::to_string(GetLastError()) + " for " + win32::Narrow(exe));
+        throw std::runtime_error("pivlon.exe could not be started: error " +
+                                 std::to_string(GetLastError()) + " for " + win32::Narrow(exe));
     }
     for (DWORD waited = 0; waited < kStartTimeoutMs; waited += kPollMs) {
         if (HWND box = FindMessageBox()) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ struct MessageBoxSeen {
     bool hasIcon = false;
     friend bool operator==(const MessageBoxSeen&, const MessageBoxSeen&) = default;
 };
+void PrintTo(const MessageBoxSeen& box, std::ostream* out);
 
 // Drives a running pivlon.exe from outside, as a user would: through its
 // windows only. Every action waits until the program has handled it, answering

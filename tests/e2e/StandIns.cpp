@@ -15,6 +15,10 @@ std::wstring StandInsFolder() {
     return folder;
 }
 
+std::wstring PivlonExe() {
+    return StandInsFolder() + L"\\..\\app\\win32\\pivlon.exe";
+}
+
 MailClientRunning::MailClientRunning() {
     std::wstring exe = StandInsFolder() + L"\\kopost.exe";
     std::wstring commandLine = L"\"" + exe + L"\"";

@@ -9,6 +9,9 @@ namespace pivlon::e2e {
 // The folder holding the stand-in mail client and sender, from the test's environment.
 std::wstring StandInsFolder();
 
+// The program under test, built beside the stand-ins' folder.
+std::wstring PivlonExe();
+
 // The stand-in mail client, running for as long as this object lives.
 class MailClientRunning {
   public:
