@@ -74,11 +74,7 @@ const std::vector<Control> kControls{
 
 class CommanderLayoutTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&controls);
-        ASSERT_NE(dialog_.CreateModeless(nullptr), nullptr);
-    }
+    void SetUp() override { ASSERT_NE(dialog_.CreateModeless(nullptr), nullptr); }
 
     std::vector<HWND> Children() const {
         std::vector<HWND> children;

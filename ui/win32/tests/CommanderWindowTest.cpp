@@ -32,11 +32,7 @@ bool IsAboutBox(HWND box) {
 
 class CommanderWindowTest : public ::testing::Test {
   public:
-    void SetUp() override {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&controls);
-        folder_.Write("Pivlon.dat", kCatalog);
-    }
+    void SetUp() override { folder_.Write("Pivlon.dat", kCatalog); }
 
     // Opens the window; every dialog box it opens meanwhile or later goes to Answer.
     void Open() {

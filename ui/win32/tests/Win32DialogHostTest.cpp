@@ -27,11 +27,7 @@ const std::string kListName = "\x92\xde\x82\xe8\x8d\x44\x82\xab";
 
 class Win32DialogHostTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
-        InitCommonControlsEx(&controls);
-        ASSERT_NE(dialog_.CreateModeless(nullptr), nullptr);
-    }
+    void SetUp() override { ASSERT_NE(dialog_.CreateModeless(nullptr), nullptr); }
 
     HWND Control(int id) const { return GetDlgItem(dialog_.Window(), id); }
     LONG_PTR Style(int id) const { return GetWindowLongPtrW(Control(id), GWL_STYLE); }
