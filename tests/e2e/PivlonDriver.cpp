@@ -19,7 +19,7 @@ constexpr int kMessageBoxTextId = 0xFFFF;
 constexpr wchar_t kDialogClass[] = L"#32770";
 constexpr wchar_t kCommanderCaption[] = L"pivlon Commander";
 
-std::wstring WindowText(HWND window) {
+std::wstring TextOfWindow(HWND window) {
     DWORD_PTR length = 0;
     SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_BLOCK, kSendTimeoutMs, &length);
     std::wstring text(length + 1, L'\0');
@@ -34,6 +34,7 @@ struct WindowSearch {
     DWORD processId;
     const wchar_t* caption;  // nullptr: any
     bool needsMessageText;
+    HWND skip = nullptr;  // the commander window, when looking for its dialogs
     HWND found = nullptr;
 };
 
@@ -49,7 +50,12 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
     }
     if (search->needsMessageText && !GetDlgItem(window, kMessageBoxTextId))
         return TRUE;
-    if (search->caption && WindowText(window) != search->caption)
+    // The program's own dialogs are owned by its main window or by one another.
+    if (search->skip && (window == search->skip || !GetWindow(window, GW_OWNER) ||
+                         GetDlgItem(window, kMessageBoxTextId) || !IsWindowEnabled(window))) {
+        return TRUE;
+    }
+    if (search->caption && TextOfWindow(window) != search->caption)
         return TRUE;
     search->found = window;
     return FALSE;
@@ -74,7 +80,7 @@ BOOL CALLBACK FindIcon(HWND child, LPARAM parameter) {
 }
 
 MessageBoxSeen Read(HWND box) {
-    MessageBoxSeen seen{WindowText(GetDlgItem(box, kMessageBoxTextId)), WindowText(box)};
+    MessageBoxSeen seen{TextOfWindow(GetDlgItem(box, kMessageBoxTextId)), TextOfWindow(box)};
     EnumChildWindows(box, FindIcon, reinterpret_cast<LPARAM>(&seen.hasIcon));
     return seen;
 }
@@ -100,6 +106,13 @@ DWORD WINAPI SendOnThread(void* parameter) {
 }
 
 }  // namespace
+
+void PostClick(HWND dialog, int id) {
+    PostMessageW(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+std::wstring TextOf(HWND window) {
+    return TextOfWindow(window);
+}
 
 void PrintTo(const MessageBoxSeen& box, std::ostream* out) {
     *out << "box \"" << win32::Narrow(box.text) << "\" caption \"" << win32::Narrow(box.caption)
@@ -143,10 +156,10 @@ HWND PivlonDriver::Control(int id) const {
     return GetDlgItem(dialog_, id);
 }
 std::wstring PivlonDriver::Text(int id) const {
-    return WindowText(Control(id));
+    return TextOfWindow(Control(id));
 }
 std::wstring PivlonDriver::Caption() const {
-    return WindowText(dialog_);
+    return TextOfWindow(dialog_);
 }
 bool PivlonDriver::Visible(int id) const {
     return IsWindowVisible(Control(id));
@@ -254,17 +267,39 @@ std::vector<MessageBoxSeen> PivlonDriver::PostAndAnswer(HWND window, UINT messag
     return seen;
 }
 
-std::vector<MessageBoxSeen> PivlonDriver::AnswerBoxesWhile(HANDLE busy) {
+std::vector<MessageBoxSeen> PivlonDriver::WithDialogs(UINT message, WPARAM wParam,
+                                                      const DialogAnswer& answer) {
+    SentMessage sent{dialog_, message, wParam, 0};
+    HANDLE thread = CreateThread(nullptr, 0, SendOnThread, &sent, 0, nullptr);
+    std::vector<MessageBoxSeen> seen = AnswerBoxesWhile(thread, answer);
+    CloseHandle(thread);
+    return seen;
+}
+
+std::vector<MessageBoxSeen> PivlonDriver::AnswerBoxesWhile(HANDLE busy,
+                                                           const DialogAnswer& answer) {
     std::vector<MessageBoxSeen> seen;
+    HWND answered = nullptr;
     for (;;) {
         if (HWND box = FindMessageBox()) {
             seen.push_back(Read(box));
             AnswerOk(box);
             continue;
         }
+        if (HWND active = answer ? FindActiveDialog() : nullptr; active && active != answered) {
+            answered = active;
+            answer(active);
+        }
         if (WaitForSingleObject(busy, kPollMs) == WAIT_OBJECT_0)
             return seen;
     }
+}
+
+// The dialog of the program, other than its main window, that takes input now.
+HWND PivlonDriver::FindActiveDialog() const {
+    WindowSearch search{process_.dwProcessId, nullptr, false, dialog_};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 HWND PivlonDriver::FindMessageBox() const {

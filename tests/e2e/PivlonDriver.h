@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -16,6 +17,10 @@ struct MessageBoxSeen {
     friend bool operator==(const MessageBoxSeen&, const MessageBoxSeen&) = default;
 };
 void PrintTo(const MessageBoxSeen& box, std::ostream* out);
+
+// Clicks a button of another program's dialog without waiting for its handler.
+void PostClick(HWND dialog, int id);
+std::wstring TextOf(HWND window);
 
 // Drives a running pivlon.exe from outside, as a user would: through its
 // windows only. Every action waits until the program has handled it, answering
@@ -52,6 +57,13 @@ class PivlonDriver {
     std::vector<MessageBoxSeen> PressKey(int id, WPARAM virtualKey);  // into control `id`
     void Type(int id, const std::wstring& text);
 
+    // Sends a command that runs dialogs of the program's own modally, and hands
+    // each dialog to `answer` whenever it becomes the one that takes input; the
+    // answer acts by posting (e.g. PostClick), so that the dialog runs on.
+    using DialogAnswer = std::function<void(HWND dialog)>;
+    std::vector<MessageBoxSeen> WithDialogs(UINT message, WPARAM wParam,
+                                            const DialogAnswer& answer);
+
     // Waits until the program has ended; false when it is still running after `milliseconds`.
     bool WaitForExit(DWORD milliseconds, DWORD* exitCode = nullptr);
 
@@ -60,8 +72,9 @@ class PivlonDriver {
                                               LPARAM lParam);
     std::vector<MessageBoxSeen> PostAndAnswer(HWND window, UINT message, WPARAM wParam,
                                               LPARAM lParam);
-    std::vector<MessageBoxSeen> AnswerBoxesWhile(HANDLE busy);
+    std::vector<MessageBoxSeen> AnswerBoxesWhile(HANDLE busy, const DialogAnswer& answer = {});
     HWND FindMessageBox() const;
+    HWND FindActiveDialog() const;
 
     PROCESS_INFORMATION process_{};
     HWND dialog_ = nullptr;
