@@ -7,6 +7,7 @@
 #include "fakes/FakeDialogHost.h"
 #include "fakes/FakeProfileStore.h"
 #include "fakes/FakeSystem.h"
+#include "support/ShiftJisOf.h"
 #include "ui/CommanderDialog.h"
 
 namespace pivlon {
@@ -17,20 +18,19 @@ using testing::FakeProfileStore;
 using testing::FakeSystem;
 
 // Headings as the dump writes them, in its own order.
-constexpr const char* kJoin = "====== \x93\xfc\x89\xef ======\r\n";   // 入会
-constexpr const char* kLeave = "====== \x91\xde\x89\xef ======\r\n";  // 退会
-constexpr const char* kChange =
-    "====== \xb1\xc4\xde\xda\xbd\x95\xcf\x8d\x58 ======\r\n";  // ｱﾄﾞﾚｽ変更
-constexpr const char* kPause = "====== \x88\xea\x8e\x9e\x92\xe2\x8e\x7e ======\r\n";  // 一時停止
-constexpr const char* kResume = "====== \x8d\xc4\x8a\x4a ======\r\n";                 // 再開
-constexpr const char* kDigestJoin =
-    "====== \x83\x5f\x83\x43\x83\x57\x83\x46\x83\x58\x83\x67\x93\xfc\x89\xef ======\r\n";
-constexpr const char* kDigestLeave =
-    "====== \x83\x5f\x83\x43\x83\x57\x83\x46\x83\x58\x83\x67\x91\xde\x89\xef ======\r\n";
-constexpr const char* kIndex =
-    "====== \x83\x43\x83\x93\x83\x66\x83\x62\x83\x4e\x83\x58 ======\r\n";    // インデックス
-constexpr const char* kGet = "====== \x82\x66\x82\x64\x82\x73 ======\r\n";   // ＧＥＴ
-constexpr const char* kHelp = "====== \x83\x77\x83\x8b\x83\x76 ======\r\n";  // ヘルプ
+std::string Heading(const char* label) {
+    return testing::ShiftJisOf(std::string("====== ") + label + " ======\r\n");
+}
+const std::string kJoin = Heading("入会");
+const std::string kLeave = Heading("退会");
+const std::string kChange = Heading("ｱﾄﾞﾚｽ変更");
+const std::string kPause = Heading("一時停止");
+const std::string kResume = Heading("再開");
+const std::string kDigestJoin = Heading("ダイジェスト入会");
+const std::string kDigestLeave = Heading("ダイジェスト退会");
+const std::string kIndex = Heading("インデックス");
+const std::string kGet = Heading("ＧＥＴ");
+const std::string kHelp = Heading("ヘルプ");
 constexpr const char* kRule = "========================\r\n";
 
 const Message kCatalogError = Message::Of(MessageId::CatalogError);

@@ -2,7 +2,6 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <algorithm>
 #include <numeric>
@@ -12,6 +11,7 @@
 
 #include "fakes/FakeSystem.h"
 #include "handoff/tests/FakeSendSource.h"
+#include "support/ShiftJisOf.h"
 
 namespace pivlon {
 namespace {
@@ -133,19 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // The header's bytes are the code page 932 form of its readable text.
 TEST_F(MailHandoffTest, HeaderIsTheShiftJisFormOfItsText) {
-    const std::string readable = "X-KOPost-Signature: (\xe7\x84\xa1\xe3\x81\x97)\r\n";  // UTF-8
-    iconv_t convert = iconv_open("CP932", "UTF-8");
-    ASSERT_NE(convert, reinterpret_cast<iconv_t>(-1));
-    std::string input = readable;
-    std::string output(64, '\0');
-    char* in = input.data();
-    char* out = output.data();
-    size_t inLeft = input.size();
-    size_t outLeft = output.size();
-    ASSERT_NE(iconv(convert, &in, &inLeft, &out, &outLeft), static_cast<size_t>(-1));
-    iconv_close(convert);
-    output.resize(output.size() - outLeft);
-
+    const std::string output = testing::ShiftJisOf("X-KOPost-Signature: (無し)\r\n");
     source.noSignature = true;
     source.mailText = "";
     Send();

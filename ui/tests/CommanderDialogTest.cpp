@@ -8,6 +8,7 @@
 #include "fakes/FakeDialogHost.h"
 #include "fakes/FakeProfileStore.h"
 #include "fakes/FakeSystem.h"
+#include "support/ShiftJisOf.h"
 #include "ui/PageRules.h"
 
 namespace pivlon {
@@ -50,9 +51,9 @@ TEST_F(CommanderDialogTest, StartLoadsTheFirstListWithTheInitialValues) {
     store_.files["Pivlon.ini"] = "[red]\r\nMailAddr=me@example.org\r\nMemberNo=12\r\n";
     Start();
 
-    EXPECT_EQ(host_.tabs, (std::vector<std::string>{"\x93\xfc/\x91\xde\x89\xef",
-                                                    "\xc0\xde\xb2\xbc\xde\xaa\xbd\xc4",
-                                                    "\x82\xbb\x82\xcc\x91\xbc"}));
+    EXPECT_EQ(host_.tabs, (std::vector<std::string>{testing::ShiftJisOf("入/退会"),
+                                                    testing::ShiftJisOf("ﾀﾞｲｼﾞｪｽﾄ"),
+                                                    testing::ShiftJisOf("その他")}));
     EXPECT_EQ(host_.currentTab, 0);
     EXPECT_EQ(host_.entries, (std::vector<std::string>{"red", "green", "blue", "broken"}));
     EXPECT_EQ(host_.selected, 0);
