@@ -1,7 +1,8 @@
 // A short scripted tour of Pivlon for ./run on a machine without a screen:
-// picks a list, chooses an operation, sends, and hands each window over for
-// a screenshot. Stops at two points, writing "<stage>.rect" (the window's
-// screen rectangle) into the handshake folder and waiting for "<stage>.done".
+// shows every tab page of every list, picks a list, chooses an operation,
+// sends, and hands each window over for a screenshot. At each stop it writes
+// "<stage>.rect" (the window's screen rectangle) into the handshake folder and
+// waits for "<stage>.done".
 //
 //   demo_tour.exe <pivlon.exe> <demo folder> <handshake folder>
 #include <windows.h>
@@ -29,7 +30,8 @@ bool Pause(const std::wstring& handshake, const std::wstring& stage, HWND window
         << rect.bottom - rect.top << '\n';
     const std::wstring done = handshake + L"\\" + stage + L".done";
     for (DWORD waited = 0; waited < kHandshakeTimeoutMs; waited += kPollMs) {
-        if (GetFileAttributesW(done.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+        if (GetFileAttributesW(done.c_str()) != INVALID_FILE_ATTRIBUTES)
+            return true;
         Sleep(kPollMs);
     }
     return false;
@@ -38,14 +40,28 @@ bool Pause(const std::wstring& handshake, const std::wstring& stage, HWND window
 int Tour(const std::wstring& exe, const std::wstring& folder, const std::wstring& handshake) {
     MailClientRunning mailClient;
     PivlonDriver pivlon(exe, folder);
-    pivlon.SelectList(2);
+    const int lists = static_cast<int>(pivlon.ListEntries().size());
+    for (int list = 0; list < lists; ++list) {
+        pivlon.SelectList(list);
+        for (int tab = 0; tab < 3; ++tab) {
+            pivlon.SelectTab(tab);
+            const std::wstring stage =
+                L"page-" + std::to_wstring(list + 1) + L"-" + std::to_wstring(tab + 1);
+            if (!Pause(handshake, stage, pivlon.Dialog()))
+                return 1;
+        }
+    }
+    pivlon.SelectList(lists - 1);
     pivlon.SelectTab(0);
     pivlon.Click(IDC_RESUME);
-    if (!Pause(handshake, L"commander", pivlon.Dialog())) return 1;
+    if (!Pause(handshake, L"commander", pivlon.Dialog()))
+        return 1;
 
-    if (!pivlon.Click(IDC_SEND).empty()) return 1;
+    if (!pivlon.Click(IDC_SEND).empty())
+        return 1;
     HWND editor = WaitForWindow(L"DravexEditor", kHandshakeTimeoutMs);
-    if (!editor || !Pause(handshake, L"editor", editor)) return 1;
+    if (!editor || !Pause(handshake, L"editor", editor))
+        return 1;
 
     CloseWindows(L"DravexEditor");
     pivlon.Click(IDCANCEL);
@@ -56,7 +72,8 @@ int Tour(const std::wstring& exe, const std::wstring& folder, const std::wstring
 }  // namespace pivlon::e2e
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc != 4) return 2;
+    if (argc != 4)
+        return 2;
     try {
         return pivlon::e2e::Tour(argv[1], argv[2], argv[3]);
     } catch (const std::exception&) {
