@@ -4,7 +4,7 @@
 #   pivlon_add_wine_test(<target>
 #       SOURCES <source>...
 #       [LIBRARIES <library>...]
-#       [ENVIRONMENT <NAME=value>...]
+#       [ENVIRONMENT <NAME=value>...]  (values without ";")
 #       [TIMEOUT <seconds>]          (per test case; default 120)
 #       [GMOCK])                     (link gmock_main instead of gtest_main)
 #
@@ -61,11 +61,11 @@ function(pivlon_add_wine_test target)
     target_link_libraries(${target} PRIVATE ${arg_LIBRARIES} ${main})
     add_dependencies(${target} standin_mail_client standin_sender)
 
+    # The variables go to the emulator through env: gtest_discover_tests
+    # flattens a test property that holds more than one of them.
     pivlon_windows_path(standins ${PIVLON_STANDINS_DIR})
-    # gtest_discover_tests flattens lists: the separators between variables
-    # must survive one more level of list expansion.
-    list(PREPEND arg_ENVIRONMENT "PIVLON_STANDINS_DIR=${standins}")
-    string(REPLACE ";" "\\;" environment "${arg_ENVIRONMENT}")
+    set_property(TARGET ${target} PROPERTY CROSSCOMPILING_EMULATOR
+        env PIVLON_STANDINS_DIR=${standins} ${arg_ENVIRONMENT} ${CMAKE_CROSSCOMPILING_EMULATOR})
     gtest_discover_tests(${target}
         TEST_PREFIX ${target}.
         DISCOVERY_MODE PRE_TEST
@@ -73,6 +73,5 @@ function(pivlon_add_wine_test target)
         PROPERTIES
             FIXTURES_REQUIRED ${PIVLON_WINE_FIXTURE}
             RUN_SERIAL TRUE
-            TIMEOUT ${arg_TIMEOUT}
-            ENVIRONMENT "${environment}")
+            TIMEOUT ${arg_TIMEOUT})
 endfunction()
