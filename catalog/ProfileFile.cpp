@@ -16,7 +16,7 @@ std::size_t ContentStart(std::string_view bytes) {
 }
 
 bool SameName(std::string_view stored, std::string_view wanted) {
-    return sjis::FoldAsciiCase(stored) == sjis::FoldAsciiCase(wanted);
+    return sjis::EqualIgnoringAsciiCase(stored, wanted);
 }
 
 std::string_view DropMatchingQuotes(std::string_view value) {
@@ -50,6 +50,15 @@ std::string_view CleanValue(std::string_view value) {
     return value;
 }
 
+// The first entry of this name: within a section the first key wins.
+const ProfileLine* FindEntry(const std::vector<ProfileLine>& body, std::string_view key) {
+    for (const ProfileLine& line : body) {
+        if (line.kind == ProfileLine::Kind::Entry && SameName(line.name, key))
+            return &line;
+    }
+    return nullptr;
+}
+
 std::string EntryText(std::string_view key, std::string_view value) {
     std::string text(key);
     text += '=';
@@ -60,9 +69,7 @@ std::string EntryText(std::string_view key, std::string_view value) {
 
 }  // namespace
 
-ProfileFile::ProfileFile(std::string bytes) : bytes_(std::move(bytes)) {
-    Parse();
-}
+ProfileFile::ProfileFile(std::string bytes) : bytes_(std::move(bytes)) {}
 
 ProfileFile ProfileFile::Load(ProfileStore& store, const std::string& path) {
     return ProfileFile(store.Read(path).value_or(std::string()));
@@ -70,10 +77,9 @@ ProfileFile ProfileFile::Load(ProfileStore& store, const std::string& path) {
 
 std::vector<std::string> ProfileFile::SectionNames() const {
     std::vector<std::string> names;
-    for (const ProfileLine& line : lines_) {
-        if (line.kind == ProfileLine::Kind::Section && !line.name.empty()) {
-            names.push_back(line.name);
-        }
+    for (auto header = NextSection(0); header; header = NextSection(header->next)) {
+        if (!header->name.empty())
+            names.emplace_back(header->name);
     }
     return names;
 }
@@ -97,51 +103,63 @@ std::uint32_t ProfileFile::ReadInt(std::string_view section, std::string_view ke
 void ProfileFile::WriteString(std::string_view section, std::string_view key,
                               std::string_view value) {
     value = CleanValue(value);
-    const std::optional<std::size_t> header = FindSection(section);
+    const std::optional<ProfileLine> header = FindSection(section);
     if (!header) {
         AppendSection(section, key, value);
-    } else if (const std::optional<std::size_t> entry = FindKey(*header, key)) {
-        ReplaceValue(lines_[*entry], value);
+        return;
+    }
+    const std::vector<ProfileLine> body = SectionBody(*header);
+    if (const ProfileLine* entry = FindEntry(body, key)) {
+        ReplaceValue(*entry, value);
     } else {
-        AppendKey(*header, key, value);
+        AppendKey(*header, body, key, value);
     }
-    Parse();
 }
 
-// Lines before the first header belong to no section and are never found.
-std::optional<std::size_t> ProfileFile::FindSection(std::string_view section) const {
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        if (lines_[i].kind == ProfileLine::Kind::Section && SameName(lines_[i].name, section)) {
-            return i;
-        }
+std::optional<ProfileLine> ProfileFile::FindSection(std::string_view section) const {
+    for (auto header = NextSection(0); header; header = NextSection(header->next)) {
+        if (SameName(header->name, section))
+            return header;
     }
     return std::nullopt;
 }
 
-std::size_t ProfileFile::SectionEnd(std::size_t header) const {
-    std::size_t end = header + 1;
-    while (end < lines_.size() && lines_[end].kind != ProfileLine::Kind::Section)
-        ++end;
-    return end;
+std::optional<ProfileLine> ProfileFile::NextSection(std::size_t from) const {
+    const std::size_t contentStart = ContentStart(bytes_);
+    from = std::max(from, contentStart);
+    for (;;) {
+        const std::size_t start = FindBracketLine(bytes_, from, contentStart);
+        if (start == std::string_view::npos)
+            return std::nullopt;
+        ProfileLine line = ParseProfileLine(bytes_, start);
+        if (line.kind == ProfileLine::Kind::Section)
+            return line;
+        from = line.next;
+    }
 }
 
-std::optional<std::size_t> ProfileFile::FindKey(std::size_t header, std::string_view key) const {
-    for (std::size_t i = header + 1; i < SectionEnd(header); ++i) {
-        if (lines_[i].kind == ProfileLine::Kind::Entry && SameName(lines_[i].name, key))
-            return i;
+std::vector<ProfileLine> ProfileFile::SectionBody(const ProfileLine& header) const {
+    std::vector<ProfileLine> body;
+    for (std::size_t start = header.next; start < bytes_.size();) {
+        ProfileLine line = ParseProfileLine(bytes_, start);
+        if (line.kind == ProfileLine::Kind::Section)
+            break;
+        start = line.next;
+        body.push_back(line);
     }
-    return std::nullopt;
+    return body;
 }
 
 std::optional<std::string_view> ProfileFile::FindValue(std::string_view section,
                                                        std::string_view key) const {
-    const std::optional<std::size_t> header = FindSection(section);
+    const std::optional<ProfileLine> header = FindSection(section);
     if (!header)
         return std::nullopt;
-    const std::optional<std::size_t> entry = FindKey(*header, key);
-    if (!entry || !lines_[*entry].value)
+    const std::vector<ProfileLine> body = SectionBody(*header);
+    const ProfileLine* entry = FindEntry(body, key);
+    if (!entry || !entry->value)
         return std::nullopt;
-    return DropMatchingQuotes(*lines_[*entry].value);
+    return DropMatchingQuotes(*entry->value);
 }
 
 // The key keeps its stored spelling and everything before it on the line; the
@@ -154,15 +172,15 @@ void ProfileFile::ReplaceValue(const ProfileLine& line, std::string_view value) 
 
 // After the section's last line that is not blank, so that blank lines stay
 // between this section and the next.
-void ProfileFile::AppendKey(std::size_t header, std::string_view key, std::string_view value) {
-    std::size_t last = header;
-    for (std::size_t i = header + 1; i < SectionEnd(header); ++i) {
-        if (lines_[i].kind != ProfileLine::Kind::Blank)
-            last = i;
+void ProfileFile::AppendKey(const ProfileLine& header, const std::vector<ProfileLine>& body,
+                            std::string_view key, std::string_view value) {
+    const ProfileLine* last = &header;
+    for (const ProfileLine& line : body) {
+        if (line.kind != ProfileLine::Kind::Blank)
+            last = &line;
     }
-    const ProfileLine& line = lines_[last];
-    const std::string prefix = line.next == line.end ? std::string(kLineBreak) : std::string();
-    bytes_.insert(line.next, prefix + EntryText(key, value));
+    const std::string prefix = last->next == last->end ? std::string(kLineBreak) : std::string();
+    bytes_.insert(last->next, prefix + EntryText(key, value));
 }
 
 void ProfileFile::AppendSection(std::string_view section, std::string_view key,
@@ -176,20 +194,6 @@ void ProfileFile::AppendSection(std::string_view section, std::string_view key,
     bytes_ += ']';
     bytes_ += kLineBreak;
     bytes_ += EntryText(key, value);
-}
-
-// Lines end at CR LF, at CR alone or at LF alone; neither byte can be a trail byte.
-void ProfileFile::Parse() {
-    lines_.clear();
-    std::size_t start = ContentStart(bytes_);
-    while (start < bytes_.size()) {
-        const std::size_t end = std::min(bytes_.find_first_of("\r\n", start), bytes_.size());
-        std::size_t next = end;
-        if (next < bytes_.size())
-            next += bytes_.compare(next, 2, kLineBreak) == 0 ? 2 : 1;
-        lines_.push_back(ParseProfileLine(bytes_, start, end, next));
-        start = next;
-    }
 }
 
 }  // namespace pivlon

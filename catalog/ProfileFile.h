@@ -14,6 +14,7 @@ namespace pivlon {
 
 // A profile (INI) file held as its bytes, read by the rules of the Windows profile
 // service and changed so that every byte a write does not touch stays as it was.
+// Nothing is parsed ahead: each call scans the bytes only as far as it needs.
 // A UTF-8 byte-order mark at the start is skipped when parsing and kept when writing:
 // the service would take it as part of the first line and lose the first section.
 class ProfileFile {
@@ -40,20 +41,23 @@ class ProfileFile {
     const std::string& Bytes() const { return bytes_; }
 
   private:
-    std::optional<std::size_t> FindSection(std::string_view section) const;
-    std::size_t SectionEnd(std::size_t header) const;
-    std::optional<std::size_t> FindKey(std::size_t header, std::string_view key) const;
+    // The header of the first section of this name; lines before the first header
+    // belong to no section and are never found.
+    std::optional<ProfileLine> FindSection(std::string_view section) const;
+    // The first header at or after `from`.
+    std::optional<ProfileLine> NextSection(std::size_t from) const;
+    // The lines after a header, up to the next header.
+    std::vector<ProfileLine> SectionBody(const ProfileLine& header) const;
     // The value with one pair of matching quotes dropped; none when the key is missing
     // or its line holds no '='.
     std::optional<std::string_view> FindValue(std::string_view section, std::string_view key) const;
 
     void ReplaceValue(const ProfileLine& line, std::string_view value);
-    void AppendKey(std::size_t header, std::string_view key, std::string_view value);
+    void AppendKey(const ProfileLine& header, const std::vector<ProfileLine>& body,
+                   std::string_view key, std::string_view value);
     void AppendSection(std::string_view section, std::string_view key, std::string_view value);
-    void Parse();
 
     std::string bytes_;
-    std::vector<ProfileLine> lines_;
 };
 
 }  // namespace pivlon

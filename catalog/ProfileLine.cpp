@@ -1,12 +1,18 @@
 #include "catalog/ProfileLine.h"
 
+#include <cstring>
+
 #include "catalog/ShiftJis.h"
 
 namespace pivlon {
 namespace {
 
-std::string CutAtNul(std::string_view text) {
-    return std::string(text.substr(0, text.find('\0')));
+std::string_view CutAtNul(std::string_view text) {
+    return text.substr(0, text.find('\0'));
+}
+
+bool IsLineBreak(char byte) {
+    return byte == '\r' || byte == '\n';
 }
 
 std::size_t LeadingBlanks(std::string_view text) {
@@ -51,19 +57,43 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-ProfileLine ParseProfileLine(std::string_view bytes, std::size_t start, std::size_t end,
-                             std::size_t next) {
+ProfileLine ParseProfileLine(std::string_view bytes, std::size_t start) {
     ProfileLine line;
     line.start = start;
-    line.end = end;
-    line.next = next;
-    const std::string_view text = bytes.substr(start, end - start);
+    line.end = start;
+    while (line.end < bytes.size() && !IsLineBreak(bytes[line.end]))
+        ++line.end;
+    line.next = line.end;
+    if (line.next < bytes.size())
+        line.next += bytes.substr(line.next, 2) == "\r\n" ? 2 : 1;
+    const std::string_view text = bytes.substr(start, line.end - start);
     const std::string_view content = TrimBlanks(text);
     if (content.empty())
         return line;
     if (!ParseHeader(content, line))
         ParseEntry(content, start + LeadingBlanks(text), line);
     return line;
+}
+
+// Most lines of a file are entries: jumping from '[' to '[' passes them at the speed
+// of memchr. A '[' with nothing but blanks before it on its line cannot be a trail
+// byte, since a blank is never a lead byte.
+std::size_t FindBracketLine(std::string_view bytes, std::size_t from, std::size_t contentStart) {
+    while (from < bytes.size()) {
+        const void* found = std::memchr(bytes.data() + from, '[', bytes.size() - from);
+        if (found == nullptr)
+            return std::string_view::npos;
+        const std::size_t bracket = static_cast<const char*>(found) - bytes.data();
+        std::size_t lineStart = bracket;
+        while (lineStart > contentStart && IsBlank(bytes[lineStart - 1]) &&
+               !IsLineBreak(bytes[lineStart - 1])) {
+            --lineStart;
+        }
+        if (lineStart == contentStart || IsLineBreak(bytes[lineStart - 1]))
+            return lineStart;
+        from = bracket + 1;
+    }
+    return std::string_view::npos;
 }
 
 }  // namespace pivlon

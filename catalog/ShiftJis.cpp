@@ -1,10 +1,16 @@
 #include "catalog/ShiftJis.h"
 
+#include <algorithm>
+
 namespace pivlon::sjis {
 namespace {
 
 bool IsTrailByte(unsigned char byte) {
     return byte >= 0x40 && byte <= 0xFC;
+}
+
+char FoldedByte(char byte) {
+    return byte >= 'A' && byte <= 'Z' ? static_cast<char>(byte - 'A' + 'a') : byte;
 }
 
 }  // namespace
@@ -39,13 +45,34 @@ std::size_t FindLastChar(std::string_view text, char wanted) {
     return found;
 }
 
-std::string FoldAsciiCase(std::string_view text) {
-    std::string folded(text);
-    for (std::size_t i = 0; i < folded.size(); i += CharLengthAt(folded, i)) {
-        if (folded[i] >= 'A' && folded[i] <= 'Z')
-            folded[i] = static_cast<char>(folded[i] - 'A' + 'a');
+// Folding changes only 'A'-'Z', so two texts whose first different bytes are not the
+// same letter in two cases differ however their characters fall. Otherwise each byte is
+// folded by its own text's character boundaries.
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    const auto [differentA, differentB] = std::mismatch(a.begin(), a.end(), b.begin());
+    if (differentA == a.end())
+        return true;
+    if (FoldedByte(*differentA) != FoldedByte(*differentB))
+        return false;
+    std::size_t nextCharA = 0;
+    std::size_t nextCharB = 0;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char byteA = a[i];
+        char byteB = b[i];
+        if (i == nextCharA) {
+            byteA = FoldedByte(byteA);
+            nextCharA += CharLengthAt(a, i);
+        }
+        if (i == nextCharB) {
+            byteB = FoldedByte(byteB);
+            nextCharB += CharLengthAt(b, i);
+        }
+        if (byteA != byteB)
+            return false;
     }
-    return folded;
+    return true;
 }
 
 std::string_view CutToWholeChars(std::string_view text, std::size_t maxBytes) {

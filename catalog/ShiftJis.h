@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
 #include <string_view>
 
 // Walking Shift-JIS (code page 932) text by character. A trail byte can look like
@@ -19,8 +18,9 @@ std::size_t CharLengthAt(std::string_view text, std::size_t position);
 std::size_t FindFirstChar(std::string_view text, char wanted);
 std::size_t FindLastChar(std::string_view text, char wanted);
 
-// Lower-cases ASCII letters standing as characters of their own.
-std::string FoldAsciiCase(std::string_view text);
+// Equal once the ASCII letters that stand as characters of their own are lower-cased
+// in each text: a trail byte that looks like a letter is never folded.
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 // The longest prefix of whole characters no longer than maxBytes.
 std::string_view CutToWholeChars(std::string_view text, std::size_t maxBytes);

@@ -1,8 +1,9 @@
 #include "platform/StdProfileStore.h"
 
+#include <array>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace pivlon {
@@ -10,12 +11,24 @@ namespace pivlon {
 std::optional<std::string> StdProfileStore::Read(const std::string& path) {
     std::error_code error;
     const std::filesystem::file_type type = std::filesystem::status(path, error).type();
-    if (type == std::filesystem::file_type::not_found) return std::string();
-    if (type != std::filesystem::file_type::regular) return std::nullopt;
+    if (type == std::filesystem::file_type::not_found)
+        return std::string();
+    if (type != std::filesystem::file_type::regular)
+        return std::nullopt;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) return std::nullopt;
+    if (!in)
+        return std::nullopt;
+    // In blocks, not byte by byte: the program reads the whole catalog at every call.
+    // The size is only a hint, as the file may change while it is read.
+    std::string bytes;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error)
+        bytes.reserve(static_cast<std::size_t>(size));
+    std::array<char, 1 << 16> block;
+    while (in.read(block.data(), block.size()) || in.gcount() > 0)
+        bytes.append(block.data(), static_cast<std::size_t>(in.gcount()));
+    if (in.bad())
+        return std::nullopt;
     return bytes;
 }
 
