@@ -11,6 +11,20 @@ namespace ServerType {
 inline constexpr int Majordomo = 1;
 inline constexpr int FML = 2;
 inline constexpr int CML = 3;
+
+// The family's name as the window and the dump show it; nullptr for any other value.
+constexpr const char* NameOf(int serverType) {
+    switch (serverType) {
+        case Majordomo:
+            return "Majordomo";
+        case FML:
+            return "FML";
+        case CML:
+            return "CML";
+        default:
+            return nullptr;
+    }
+}
 }  // namespace ServerType
 
 enum class CommandOperation {

@@ -39,16 +39,8 @@ constexpr std::array<DumpSection, 10> kSections{{
 // A server type outside the three families has no name; its number is shown
 // instead, which is what a developer reading the dump needs to see.
 std::string TypeText(int serverType) {
-    switch (serverType) {
-        case ServerType::Majordomo:
-            return "Majordomo";
-        case ServerType::FML:
-            return "FML";
-        case ServerType::CML:
-            return "CML";
-        default:
-            return std::to_string(serverType);
-    }
+    const char* name = ServerType::NameOf(serverType);
+    return name ? name : std::to_string(serverType);
 }
 
 // Writes piece by piece, so that a failed write ends the dump right there.

@@ -25,19 +25,6 @@ constexpr std::array kDigestGroup{IDC_DIGEST_JOIN, IDC_DIGEST_LEAVE};
 constexpr std::array<const char*, 3> kTabTexts{
     "\x93\xfc/\x91\xde\x89\xef", "\xc0\xde\xb2\xbc\xde\xaa\xbd\xc4", "\x82\xbb\x82\xcc\x91\xbc"};
 
-const char* TypeName(int serverType) {
-    switch (serverType) {
-        case ServerType::Majordomo:
-            return "Majordomo";
-        case ServerType::FML:
-            return "FML";
-        case ServerType::CML:
-            return "CML";
-        default:
-            return nullptr;
-    }
-}
-
 // Check boxes hold 0, 1 or 2 (indeterminate); anything else is reset before it is shown.
 int CheckState(int value) {
     return value >= 0 && value <= 2 ? value : 0;
@@ -142,7 +129,7 @@ void CommanderDialog::LoadList() {
     CommandRequest& request = values_.request;
     values_.description = catalog_.ReadDescription(request.listName);
     if (catalog_.ReadServerType(request.listName, request.serverType)) {
-        values_.typeLabel = TypeName(request.serverType);
+        values_.typeLabel = ServerType::NameOf(request.serverType);
     }
     ShowPage(host_, host_.CurrentTab(), true, request.serverType);
     const MemberRecord member = settings_.LoadMember(request.listName);
