@@ -50,6 +50,15 @@ std::string_view CleanValue(std::string_view value) {
     return value;
 }
 
+// A name ending in a lone lead byte would take the closing ']' as its trail byte, and
+// the header would be lost; a blank between them keeps it, and every read drops it.
+std::string HeaderText(std::string_view section) {
+    std::string text = "[" + std::string(section) + "]";
+    if (sjis::FindLastChar(text, ']') != text.size() - 1)
+        text.insert(text.size() - 1, " ");
+    return text + std::string(kLineBreak);
+}
+
 // The first entry of this name: within a section the first key wins.
 const ProfileLine* FindEntry(const std::vector<ProfileLine>& body, std::string_view key) {
     for (const ProfileLine& line : body) {
@@ -189,10 +198,7 @@ void ProfileFile::AppendSection(std::string_view section, std::string_view key,
         bytes_.size() > ContentStart(bytes_) && bytes_.back() != '\r' && bytes_.back() != '\n';
     if (unfinished)
         bytes_ += kLineBreak;
-    bytes_ += '[';
-    bytes_ += section;
-    bytes_ += ']';
-    bytes_ += kLineBreak;
+    bytes_ += HeaderText(section);
     bytes_ += EntryText(key, value);
 }
 

@@ -46,6 +46,8 @@ TEST(ProfileFileWriteTest, OneWriteChangesOnlyWhatItMust) {
          "\xEF\xBB\xBF[s]\r\nk=2\r\n"},
         {"Shift-JIS section found by character", "[\x83\x5D]\r\n", "\x83\x5D", "k", "v",
          "[\x83\x5D]\r\nk=v\r\n"},
+        {"new section ending in a lone lead byte keeps its ']'", "[o]\r\n", "a\x83", "k", "v",
+         "[o]\r\n[a\x83 ]\r\nk=v\r\n"},
         {"empty value", "[s]\r\nk=1\r\n", "s", "k", "", "[s]\r\nk=\r\n"},
         {"leading blanks dropped, trailing kept", "", "s", "k", " \tv ", "[s]\r\nk=v \r\n"},
         {"value cut at its first line break", "[s]\r\n", "s", "MailAddr",
