@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "bench/CatalogFolder.h"
 #include "bench/LocalFileSystem.h"
