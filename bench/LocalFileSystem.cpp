@@ -77,7 +77,7 @@ std::variant<std::unique_ptr<OutputFile>, FileError> LocalFileSystem::CreateOutp
     return file;
 }
 
-std::optional<FileError> LocalFileSystem::DeleteFile(const std::string& path) {
+std::optional<FileError> LocalFileSystem::RemoveFile(const std::string& path) {
     if (std::remove(path.c_str()) == 0)
         return std::nullopt;
     return FileError{FileErrorCause::FileNotFound, ""};

@@ -22,7 +22,7 @@ class LocalFileSystem : public System {
                                                           const std::string& prefix) override;
     std::variant<std::unique_ptr<OutputFile>, FileError> CreateOutputFile(
         const std::string& path) override;
-    std::optional<FileError> DeleteFile(const std::string& path) override;
+    std::optional<FileError> RemoveFile(const std::string& path) override;
     std::unique_ptr<Process> StartProcess(const std::string& program,
                                           const std::string& commandLine) override;
     void Sleep(unsigned milliseconds) override;

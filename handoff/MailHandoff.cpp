@@ -62,7 +62,7 @@ void MailHandoff::SendCommand(SendSource& source) {
     if (!path || !WriteMailFile(*path, source))
         return;
     LaunchSender(*path, source.NoSignature(), source.SenderPath());
-    if (auto error = system_.DeleteFile(*path))
+    if (auto error = system_.RemoveFile(*path))
         messages_.ShowMessage(Message::Of(*error));
 }
 
@@ -103,7 +103,7 @@ std::optional<std::string> MailHandoff::CreateMailFile() {
 bool MailHandoff::WriteMailFile(const std::string& path, const SendSource& source) {
     auto opened = system_.CreateOutputFile(path);
     if (std::holds_alternative<FileError>(opened)) {
-        system_.DeleteFile(path);
+        system_.RemoveFile(path);
         return false;
     }
     auto file = std::get<std::unique_ptr<OutputFile>>(std::move(opened));
@@ -112,7 +112,7 @@ bool MailHandoff::WriteMailFile(const std::string& path, const SendSource& sourc
     file.reset();
     if (!error)
         return true;
-    system_.DeleteFile(path);
+    system_.RemoveFile(path);
     messages_.ShowMessage(Message::Of(*error));
     return false;
 }

@@ -48,7 +48,7 @@ public:
     // Creates the file anew (truncating it), for writing only, with no sharing.
     virtual std::variant<std::unique_ptr<OutputFile>, FileError> CreateOutputFile(
         const std::string& path) = 0;
-    virtual std::optional<FileError> DeleteFile(const std::string& path) = 0;
+    virtual std::optional<FileError> RemoveFile(const std::string& path) = 0;
 
     // Starts a program. `program` names the file to start (empty: the system
     // searches for the first word of the command line); `commandLine` is what

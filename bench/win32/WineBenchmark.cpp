@@ -2,8 +2,6 @@
 // same process, and the core's start-up reads and test dump as the Windows program
 // runs them. Prints a Markdown table; exits non-zero when the two readers disagree.
 #include <windows.h>
-// The seam's operation, not the A/W switch of <windows.h>.
-#undef DeleteFile
 
 #include <cstdio>
 #include <functional>

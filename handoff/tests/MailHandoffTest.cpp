@@ -77,7 +77,7 @@ TEST_F(MailHandoffTest, WholeSendRunsItsStepsInOrderAndLeavesNothingBehind) {
                     "TemporaryDirectory", "CreateUniqueFile txt", "CreateOutputFile " + kMailFile,
                     "Write", "Write", "Close", "StartProcess DRAVEX.EXE /H=" + kMailFile,
                     "WaitForInputIdle 100000", "FindTopLevelWindow DravexEditor",
-                    "SelectComboString 105", "CloseProcess", "DeleteFile " + kMailFile));
+                    "SelectComboString 105", "CloseProcess", "RemoveFile " + kMailFile));
     EXPECT_THAT(messages.shown, IsEmpty());
     EXPECT_THAT(system.files, IsEmpty());
 }
@@ -181,8 +181,8 @@ TEST_F(MailHandoffTest, FailedStartNamesTheWholeCommandLineAndTheFileIsStillDele
                 ElementsAre(Message::Of(MessageId::SenderStartFailed,
                                         "C:\\Program Files\\Ko-Post\\Dravex.exe /H=" + kMailFile)));
     EXPECT_THAT(CallsBetween("StartProcess C:\\Program Files\\Ko-Post\\Dravex.exe /H=" + kMailFile,
-                             "DeleteFile " + kMailFile),
-                ElementsAre(::testing::_, "ShowMessage", "DeleteFile " + kMailFile));
+                             "RemoveFile " + kMailFile),
+                ElementsAre(::testing::_, "ShowMessage", "RemoveFile " + kMailFile));
     EXPECT_THAT(system.files, IsEmpty());
 }
 
@@ -214,8 +214,8 @@ TEST_P(WriteFailure, DeletesTheFileThenReportsOnceAndStartsNothing) {
     }
     Send();
     EXPECT_THAT(messages.shown, ElementsAre(Message::Of(error)));
-    EXPECT_THAT(CallsBetween("DeleteFile " + kMailFile, "ShowMessage"),
-                ElementsAre("DeleteFile " + kMailFile, "ShowMessage"));
+    EXPECT_THAT(CallsBetween("RemoveFile " + kMailFile, "ShowMessage"),
+                ElementsAre("RemoveFile " + kMailFile, "ShowMessage"));
     EXPECT_THAT(system.files, IsEmpty());
     EXPECT_THAT(system.started, IsEmpty());
 }
@@ -231,7 +231,7 @@ TEST_F(MailHandoffTest, UnopenableFileIsDeletedSilentlyAndNothingStarts) {
     system.openError = FileError{FileErrorCause::AccessDenied, kMailFile};
     Send();
     EXPECT_THAT(messages.shown, IsEmpty());
-    EXPECT_TRUE(Called("DeleteFile " + kMailFile));
+    EXPECT_TRUE(Called("RemoveFile " + kMailFile));
     EXPECT_THAT(system.files, IsEmpty());
     EXPECT_THAT(system.started, IsEmpty());
 }

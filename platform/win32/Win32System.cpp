@@ -7,9 +7,6 @@
 #include "platform/win32/Win32OutputFile.h"
 #include "platform/win32/Win32Process.h"
 
-// The seam's operation, not the A/W switch of <windows.h>.
-#undef DeleteFile
-
 namespace pivlon::win32 {
 
 namespace {
@@ -86,7 +83,7 @@ std::variant<std::unique_ptr<OutputFile>, FileError> Win32System::CreateOutputFi
     return std::make_unique<Win32OutputFile>(file, FullPathOf(widePath));
 }
 
-std::optional<FileError> Win32System::DeleteFile(const std::string& path) {
+std::optional<FileError> Win32System::RemoveFile(const std::string& path) {
     if (!DeleteFileW(Widen(path).c_str()))
         return LastFileError("");
     return std::nullopt;

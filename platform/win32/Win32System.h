@@ -16,7 +16,7 @@ class Win32System : public System {
     std::variant<std::unique_ptr<OutputFile>, FileError> CreateOutputFile(
         const std::string& path) override;
     // The report of a refused deletion names no file.
-    std::optional<FileError> DeleteFile(const std::string& path) override;
+    std::optional<FileError> RemoveFile(const std::string& path) override;
 
     // A named program is looked for as the command line's first word would be (the
     // program's folder, the current folder, the system folders, PATH, ".exe" added when

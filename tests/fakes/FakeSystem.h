@@ -109,8 +109,8 @@ class FakeSystem : public System {
         return std::make_unique<File>(*this, path);
     }
 
-    std::optional<FileError> DeleteFile(const std::string& path) override {
-        calls.push_back("DeleteFile " + path);
+    std::optional<FileError> RemoveFile(const std::string& path) override {
+        calls.push_back("RemoveFile " + path);
         if (deleteError)
             return deleteError;
         // As on Windows: a file open without sharing cannot be removed.

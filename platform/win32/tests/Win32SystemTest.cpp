@@ -12,9 +12,6 @@
 #include "platform/win32/tests/ScratchFolder.h"
 #include "platform/win32/tests/Standins.h"
 
-// The seam's operation, not the A/W switch of <windows.h>.
-#undef DeleteFile
-
 using namespace std::string_literals;
 
 namespace pivlon::win32 {
@@ -128,14 +125,14 @@ TEST_F(Win32SystemTest, OpenOutputFileIsSharedWithNobodyUntilReleased) {
                                       OPEN_EXISTING, 0, nullptr);
     EXPECT_EQ(reader, INVALID_HANDLE_VALUE);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
-    const std::optional<FileError> refused = system_.DeleteFile(path);
+    const std::optional<FileError> refused = system_.RemoveFile(path);
     ASSERT_TRUE(refused);
     EXPECT_EQ(refused->cause, FileErrorCause::SharingViolation);
     EXPECT_EQ(refused->fileName, "");
 
     // Dropped without Close, as after a failed write.
     std::get<std::unique_ptr<OutputFile>>(opened).reset();
-    EXPECT_EQ(system_.DeleteFile(path), std::nullopt);
+    EXPECT_EQ(system_.RemoveFile(path), std::nullopt);
     EXPECT_FALSE(testing::FileExists(Widen(path)));
 }
 
@@ -148,7 +145,7 @@ TEST_F(Win32SystemTest, OutputFileInAMissingFolderNamesThePathAsPassed) {
 }
 
 TEST_F(Win32SystemTest, DeletingAMissingFileReportsItWithoutAName) {
-    const std::optional<FileError> refused = system_.DeleteFile(Folder() + "absent.tmp");
+    const std::optional<FileError> refused = system_.RemoveFile(Folder() + "absent.tmp");
     ASSERT_TRUE(refused);
     EXPECT_EQ(refused->cause, FileErrorCause::FileNotFound);
     EXPECT_EQ(refused->fileName, "");
