@@ -1,32 +1,35 @@
 #include "platform/StdProfileStore.h"
 
-#include <array>
-#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <system_error>
 
 namespace pivlon {
 
 std::optional<std::string> StdProfileStore::Read(const std::string& path) {
+    // Only a file that is not there reads as empty; one that is there but cannot
+    // be read must not pass for empty, or a save would overwrite it.
     std::error_code error;
     const std::filesystem::file_type type = std::filesystem::status(path, error).type();
     if (type == std::filesystem::file_type::not_found)
         return std::string();
     if (type != std::filesystem::file_type::regular)
         return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in)
         return std::nullopt;
-    // In blocks, not byte by byte: the program reads the whole catalog at every call.
-    // The size is only a hint, as the file may change while it is read.
-    std::string bytes;
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    if (!error)
-        bytes.reserve(static_cast<std::size_t>(size));
-    std::array<char, 1 << 16> block;
-    while (in.read(block.data(), block.size()) || in.gcount() > 0)
-        bytes.append(block.data(), static_cast<std::size_t>(in.gcount()));
+    // The size comes from the open file and the bytes in one read: the program
+    // reads the whole catalog at every call.
+    const std::streamoff size = in.tellg();
+    if (size < 0 || !in.seekg(0))
+        return std::nullopt;
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.read(bytes.data(), size);
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    // Another program may be changing the file's size while it is read.
+    if (in)
+        bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (in.bad())
         return std::nullopt;
     return bytes;
