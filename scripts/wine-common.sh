@@ -177,19 +177,28 @@ pivlon_start_services() {
 # Stops exactly what pivlon_start_services started: the wineserver of our own
 # prefix, which ends every Wine process in it, and our Xvfb.
 pivlon_stop_services() {
-    if [[ -n ${wineserver_pid:-} ]]; then
+    if pivlon_is_running "${wineserver_pid:-}" wineserver; then
         wineserver -k 2>/dev/null
         pivlon_wait_for_exit "$wineserver_pid" wineserver
-        wineserver_pid=
     fi
+    wineserver_pid=
     pivlon_stop_xvfb
 }
 
-# Loads the services that wine-session keeps running, when they still run.
-pivlon_load_session() {
-    local file="$wine_home/session.env"
-    [[ -f $file ]] || return 1
-    # shellcheck source=/dev/null
-    source "$file"
-    pivlon_is_running "${wineserver_pid:-}" wineserver && export DISPLAY
+pivlon_save_session() {
+    printf '%s\n%s\n%s\n' "$DISPLAY" "$xvfb_pid" "$wineserver_pid" >"$wine_home/session.env"
+}
+
+# Reads what wine-session started into session_display, session_xvfb_pid and
+# session_wineserver_pid, whether or not it still runs.
+pivlon_read_session() {
+    [[ -f $wine_home/session.env ]] &&
+        { read -r session_display && read -r session_xvfb_pid &&
+            read -r session_wineserver_pid; } <"$wine_home/session.env"
+}
+
+# Joins the services that wine-session keeps running, when they still run.
+pivlon_join_session() {
+    pivlon_read_session && pivlon_is_running "$session_wineserver_pid" wineserver || return 1
+    export DISPLAY=$session_display
 }
