@@ -12,11 +12,16 @@
 #include <string>
 
 #include "tests/e2e/PivlonDriver.h"
-#include "tests/e2e/StandIns.h"
+#include "tests/support/win32/MailClientRunning.h"
+#include "tests/support/win32/TopLevelWindows.h"
 #include "ui/ResourceIds.h"
 
 namespace pivlon::e2e {
 namespace {
+
+using testing::CloseWindows;
+using testing::MailClientRunning;
+using testing::WaitForWindow;
 
 constexpr DWORD kHandshakeTimeoutMs = 60000;
 constexpr DWORD kPollMs = 50;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "catalog/MemberSettings.h"
+#include "tests/support/win32/PlatformProfile.h"
 
 namespace pivlon::bench {
 
@@ -17,6 +18,10 @@ class PlatformReads {
     std::string ReadCommandAddress(const std::string& listName) const;
     MemberRecord LoadMember(const std::string& listName) const;
     std::string LoadSenderPath() const;
+
+  private:
+    const testing::PlatformProfile catalog_{".\\Pivlon.dat"};
+    const testing::PlatformProfile settings_{".\\Pivlon.ini"};
 };
 
 }  // namespace pivlon::bench

@@ -10,13 +10,14 @@
 #include <vector>
 
 #include "catalog/ProfileFile.h"
-#include "tests/differential/PlatformProfile.h"
 #include "tests/differential/ProfileGenerator.h"
-#include "tests/wine/ScratchFolder.h"
-#include "tests/wine/TestFiles.h"
+#include "tests/support/win32/PlatformProfile.h"
+#include "tests/support/win32/ScratchFolder.h"
 
 namespace pivlon::differential {
 namespace {
+
+using testing::PlatformProfile;
 
 // Fixed, so that every run reads and writes the same files.
 constexpr std::uint32_t kSeed = 0x5049564Cu;
@@ -224,8 +225,9 @@ class ProfileDifferentialTest : public ::testing::Test {
 
     // Each file under a name of its own: the service caches files by name.
     PlatformProfile Save(const std::string& bytes) {
-        const std::wstring path = folder_.PathOf(L"p" + std::to_wstring(++files_) + L".ini");
-        EXPECT_TRUE(testing::WriteBytes(path, bytes));
+        const std::wstring name = L"p" + std::to_wstring(++files_) + L".ini";
+        EXPECT_TRUE(folder_.Write(name, bytes));
+        const std::wstring path = folder_.PathOf(name);
         Backdate(path);
         char ansi[MAX_PATH];
         WideCharToMultiByte(CP_ACP, 0, path.c_str(), -1, ansi, MAX_PATH, nullptr, nullptr);

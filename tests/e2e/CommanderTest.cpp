@@ -7,14 +7,28 @@
 #include <set>
 
 #include "PivlonDriver.h"
-#include "ScratchFolder.h"
-#include "StandIns.h"
 #include "platform/win32/Encoding.h"
+#include "tests/support/win32/MailClientRunning.h"
+#include "tests/support/win32/MailFiles.h"
+#include "tests/support/win32/ScratchFolder.h"
+#include "tests/support/win32/Standins.h"
+#include "tests/support/win32/TemporaryDirectory.h"
+#include "tests/support/win32/TopLevelWindows.h"
 #include "ui/ResourceIds.h"
 
 namespace pivlon::e2e {
 
 namespace {
+
+using testing::CloseWindows;
+using testing::kSenderProgram;
+using testing::MailClientRunning;
+using testing::MailFilesIn;
+using testing::PivlonExe;
+using testing::ScratchFolder;
+using testing::StandinPath;
+using testing::TemporaryDirectory;
+using testing::WaitForWindow;
 
 using win32::Narrow;
 
@@ -34,7 +48,7 @@ class CommanderTest : public ::testing::Test {
   protected:
     void SetUp() override { folder_.Write(L"Pivlon.dat", Narrow(kCatalog)); }
     PivlonDriver& Start() {
-        driver_ = std::make_unique<PivlonDriver>(PivlonExe(), folder_.Windows());
+        driver_ = std::make_unique<PivlonDriver>(PivlonExe(), folder_.Path().wstring());
         return *driver_;
     }
     std::string Settings() const { return folder_.Read(L"Pivlon.ini"); }
@@ -229,27 +243,12 @@ TEST_F(CommanderTest, EnterWithoutTheMailClientSaysToStartIt) {
     EXPECT_EQ(boxes, std::vector<MessageBoxSeen>{startTheMailClient});
 }
 
-std::set<std::wstring> TemporaryMailFiles() {
-    wchar_t folder[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, folder);
-    std::set<std::wstring> names;
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((std::wstring(folder) + L"txt*.tmp").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        names.insert(found.cFileName);
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
-}
-
 TEST_F(CommanderTest, SendHandsTheMailToTheSenderAndSelectsNoSignature) {
-    const std::wstring capture = folder_.Windows() + L"\\capture";
+    const std::wstring capture = folder_.PathOf(L"capture");
     SetEnvironmentVariableW(L"PIVLON_SENDER_CAPTURE", capture.c_str());
     folder_.Write(L"Pivlon.ini",
-                  "[Pivlon]\r\nDravex=" + Narrow(StandInsFolder()) + "\\dravex.exe\r\n");
-    const auto before = TemporaryMailFiles();
+                  "[Pivlon]\r\nDravex=" + Narrow(StandinPath(kSenderProgram)) + "\r\n");
+    const auto before = MailFilesIn(TemporaryDirectory());
     MailClientRunning mailClient;
     PivlonDriver& pivlon = Start();
 
@@ -265,7 +264,7 @@ TEST_F(CommanderTest, SendHandsTheMailToTheSenderAndSelectsNoSignature) {
                      L"subscribe majordomo-ml 山田@example.jp\r\nend\r\n"));
     CloseWindows(L"DravexEditor");
     EXPECT_EQ(folder_.Read(L"capture.signature"), "(無し)");
-    EXPECT_EQ(TemporaryMailFiles(), before);
+    EXPECT_EQ(MailFilesIn(TemporaryDirectory()), before);
     EXPECT_EQ(Settings().find("MailAddr"), std::string::npos);  // sending stores nothing
 }
 

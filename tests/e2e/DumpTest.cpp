@@ -7,13 +7,16 @@
 #include <iterator>
 
 #include "PivlonDriver.h"
-#include "ScratchFolder.h"
-#include "StandIns.h"
 #include "platform/win32/Encoding.h"
+#include "tests/support/win32/ScratchFolder.h"
+#include "tests/support/win32/Standins.h"
 #include "ui/ResourceIds.h"
 
 namespace pivlon::e2e {
 namespace {
+
+using testing::PivlonExe;
+using testing::ScratchFolder;
 
 std::string DataFile(const char* name) {
     std::ifstream in(std::string(PIVLON_E2E_DATA) + "/" + name, std::ios::binary);
@@ -30,7 +33,7 @@ class DumpTest : public ::testing::Test {
         folder_.Write(
             L"Pivlon.ini",
             "[ml-majordomo]\r\nMailAddr=me@example.org\r\nMemberNo=1234\r\nPassword=pw\r\n");
-        pivlon_ = std::make_unique<PivlonDriver>(PivlonExe(), folder_.Windows());
+        pivlon_ = std::make_unique<PivlonDriver>(PivlonExe(), folder_.Path().wstring());
         pivlon_->Type(IDC_NEW_ADDRESS, L"new@example.org");
         pivlon_->Click(IDC_SPECIFY_ADDRESS);
         pivlon_->Type(IDC_MAIL_NUMBERS, L"7-9");
@@ -53,7 +56,7 @@ TEST_F(DumpTest, WritesEveryCommandOfEveryListReplacingAnOldDump) {
 }
 
 TEST_F(DumpTest, ADumpThatCannotBeCreatedIsReportedAndTheWindowStaysUsable) {
-    const std::wstring path = folder_.Windows() + L"\\debug.txt";
+    const std::wstring path = folder_.PathOf(L"debug.txt");
     folder_.Write(L"debug.txt", "held by another program");
     HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);

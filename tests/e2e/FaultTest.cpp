@@ -7,18 +7,28 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
 #include "PivlonDriver.h"
-#include "ScratchFolder.h"
-#include "StandIns.h"
 #include "platform/win32/Encoding.h"
+#include "tests/support/win32/MailClientRunning.h"
+#include "tests/support/win32/MailFiles.h"
+#include "tests/support/win32/ScratchFolder.h"
+#include "tests/support/win32/Standins.h"
+#include "tests/support/win32/TestFiles.h"
 #include "ui/ResourceIds.h"
 
 namespace pivlon::e2e {
 namespace {
+
+using testing::kSenderProgram;
+using testing::MailClientRunning;
+using testing::MailFilesIn;
+using testing::PivlonExe;
+using testing::ReadBytes;
+using testing::ScratchFolder;
+using testing::StandinPath;
+using testing::WriteBytes;
 
 namespace fs = std::filesystem;
 
@@ -26,15 +36,6 @@ const fs::path kFaults = fs::path(PIVLON_FAULTS_DIR).make_preferred();
 const fs::path kReadOnly = kFaults / "readonly";
 const fs::path kFull = kFaults / "full";
 const fs::path kData = (fs::path(PIVLON_E2E_DATA) / "faults").make_preferred();
-
-std::string ReadBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 // Sets an environment variable of this process, and so of the programs it starts, for a while.
 class ScopedVariable {
@@ -72,21 +73,11 @@ class DiskFiller {
     fs::path path_;
 };
 
-std::vector<std::wstring> MailFilesIn(const fs::path& folder) {
-    std::vector<std::wstring> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        const std::wstring name = entry.path().filename().wstring();
-        if (name.starts_with(L"txt") && name.ends_with(L".tmp"))
-            names.push_back(name);
-    }
-    return names;
-}
-
 class FaultTest : public ::testing::Test {
   protected:
     void SetUp() override {
         if (fs::exists(kFaults / "unavailable"))
-            GTEST_SKIP() << ReadBytes(kFaults / "unavailable");
+            GTEST_SKIP() << ReadBytes(kFaults / "unavailable").value_or("");
     }
 };
 
@@ -124,8 +115,8 @@ class FullDiskTest : public FaultTest {
         if (IsSkipped())
             return;
         fs::create_directories(work_);
-        WriteBytes(work_ / "Pivlon.dat", ReadBytes(kData / "Pivlon.dat"));
-        WriteBytes(work_ / "Pivlon.ini", ReadBytes(kData / "Pivlon.ini"));
+        ASSERT_TRUE(WriteBytes(work_ / "Pivlon.dat", ReadBytes(kData / "Pivlon.dat").value()));
+        ASSERT_TRUE(WriteBytes(work_ / "Pivlon.ini", ReadBytes(kData / "Pivlon.ini").value()));
     }
     void TearDown() override {
         std::error_code ignored;
@@ -176,7 +167,9 @@ TEST_F(FullDiskTest, ASettingsSaveThatDoesNotFitKeepsTheOldFile) {
 
 class HandoffFaultTest : public ::testing::Test {
   protected:
-    void SetUp() override { folder_.Write(L"Pivlon.dat", ReadBytes(kData / "Pivlon.dat")); }
+    void SetUp() override {
+        ASSERT_TRUE(folder_.Write(L"Pivlon.dat", ReadBytes(kData / "Pivlon.dat").value()));
+    }
     void UseSender(const std::wstring& path) {
         folder_.Write(L"Pivlon.ini", "[Pivlon]\r\nDravex=" + win32::Narrow(path) + "\r\n");
     }
@@ -185,11 +178,11 @@ class HandoffFaultTest : public ::testing::Test {
 };
 
 TEST_F(HandoffFaultTest, AMissingTemporaryFolderIsReported) {
-    const std::wstring missing = folder_.Windows() + L"\\missing";
+    const std::wstring missing = folder_.PathOf(L"missing");
     ScopedVariable tmp(L"TMP", missing);
     ScopedVariable temp(L"TEMP", missing);
     MailClientRunning mailClient;
-    PivlonDriver pivlon(PivlonExe(), folder_.Windows());
+    PivlonDriver pivlon(PivlonExe(), folder_.Path().wstring());
     const auto boxes = pivlon.Click(IDC_SEND);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_TRUE(boxes[0].hasIcon);
@@ -202,10 +195,10 @@ TEST_F(HandoffFaultTest, AMissingSenderIsNamedWithTheWholeCommandLine) {
     fs::create_directories(temporary);
     ScopedVariable tmp(L"TMP", temporary.wstring());
     ScopedVariable temp(L"TEMP", temporary.wstring());
-    const std::wstring sender = folder_.Windows() + L"\\no such folder\\Dravex.exe";
+    const std::wstring sender = folder_.PathOf(L"no such folder\\Dravex.exe");
     UseSender(sender);
     MailClientRunning mailClient;
-    PivlonDriver pivlon(PivlonExe(), folder_.Windows());
+    PivlonDriver pivlon(PivlonExe(), folder_.Path().wstring());
     const auto boxes = pivlon.Click(IDC_SEND);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_TRUE(boxes[0].text.starts_with(sender + L" /H=" + temporary.wstring() + L"\\txt"))
@@ -222,9 +215,9 @@ TEST_F(HandoffFaultTest, ASenderThatEndsAtOnceEndsTheWaitAtOnce) {
     ScopedVariable tmp(L"TMP", temporary.wstring());
     ScopedVariable temp(L"TEMP", temporary.wstring());
     ScopedVariable mode(L"PIVLON_SENDER_MODE", L"exit");
-    UseSender(StandInsFolder() + L"\\dravex.exe");
+    UseSender(StandinPath(kSenderProgram));
     MailClientRunning mailClient;
-    PivlonDriver pivlon(PivlonExe(), folder_.Windows());
+    PivlonDriver pivlon(PivlonExe(), folder_.Path().wstring());
     const ULONGLONG started = GetTickCount64();
     EXPECT_TRUE(pivlon.Click(IDC_SEND).empty());
     EXPECT_LT(GetTickCount64() - started, 10000u);  // far below the 30 s the search may take
@@ -238,8 +231,8 @@ TEST(SharedSettingsTest, TwoCopiesSavingInTurnKeepEveryListsLastValues) {
     folder.Write(
         L"Pivlon.dat",
         "[a]\r\nType=1\r\nTo=a@x\r\n[b]\r\nType=2\r\nTo=b@x\r\n[c]\r\nType=3\r\nTo=c@x\r\n");
-    PivlonDriver first(PivlonExe(), folder.Windows());
-    PivlonDriver second(PivlonExe(), folder.Windows());
+    PivlonDriver first(PivlonExe(), folder.Path().wstring());
+    PivlonDriver second(PivlonExe(), folder.Path().wstring());
     first.Type(IDC_MAIL_ADDRESS, L"first-a@x");
     first.SelectList(1);   // stores a
     second.SelectList(2);  // stores a as the second copy shows it: empty

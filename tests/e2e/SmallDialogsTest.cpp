@@ -8,13 +8,23 @@
 #include <fstream>
 
 #include "PivlonDriver.h"
-#include "ScratchFolder.h"
-#include "StandIns.h"
 #include "platform/win32/Encoding.h"
+#include "tests/support/win32/MailClientRunning.h"
+#include "tests/support/win32/ScratchFolder.h"
+#include "tests/support/win32/Standins.h"
+#include "tests/support/win32/TopLevelWindows.h"
 #include "ui/ResourceIds.h"
 
 namespace pivlon::e2e {
 namespace {
+
+using testing::CloseWindows;
+using testing::kSenderProgram;
+using testing::MailClientRunning;
+using testing::PivlonExe;
+using testing::ScratchFolder;
+using testing::StandinPath;
+using testing::WaitForWindow;
 
 namespace fs = std::filesystem;
 using win32::Narrow;
@@ -35,7 +45,7 @@ class SmallDialogsTest : public ::testing::Test {
   protected:
     SmallDialogsTest() { folder_.Write(L"Pivlon.dat", kCatalog); }
     PivlonDriver& Start() {
-        pivlon_ = std::make_unique<PivlonDriver>(PivlonExe(), folder_.Windows());
+        pivlon_ = std::make_unique<PivlonDriver>(PivlonExe(), folder_.Path().wstring());
         return *pivlon_;
     }
     // Chooses the sender by typing `path` and pressing OK.
@@ -72,10 +82,10 @@ class SmallDialogsTest : public ::testing::Test {
 TEST_F(SmallDialogsTest, ASenderPathWithBlanksIsStoredAndStartedAsItStands) {
     const fs::path folder = folder_.Path() / L"Program Files" / L"Ko Post";
     fs::create_directories(folder);
-    fs::copy_file(StandInsFolder() + L"\\dravex.exe", folder / L"Dravex.exe");
+    fs::copy_file(StandinPath(kSenderProgram), folder / L"Dravex.exe");
     const std::wstring sender = (folder / L"Dravex.exe").wstring();
     // The sender inherits the capture setting through the program's environment.
-    const std::wstring capture = folder_.Windows() + L"\\capture";
+    const std::wstring capture = folder_.PathOf(L"capture");
     SetEnvironmentVariableW(L"PIVLON_SENDER_CAPTURE", capture.c_str());
     Start();
     SetEnvironmentVariableW(L"PIVLON_SENDER_CAPTURE", nullptr);
@@ -107,8 +117,7 @@ TEST_F(SmallDialogsTest, AnEmptyPathIsStoredEmptyAndSendFallsBackToTheDefault) {
 TEST_F(SmallDialogsTest, CancelAfterBrowsingKeepsEverything) {
     folder_.Write(L"picked.exe", "");
     Start();
-    EXPECT_EQ(BrowseFor(folder_.Windows() + L"\\picked.exe", IDCANCEL),
-              folder_.Windows() + L"\\picked.exe");
+    EXPECT_EQ(BrowseFor(folder_.PathOf(L"picked.exe"), IDCANCEL), folder_.PathOf(L"picked.exe"));
     EXPECT_FALSE(folder_.Exists(L"Pivlon.ini"));
 }
 

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/wine/ChildProcess.h"
-#include "tests/wine/Standins.h"
+#include "tests/support/win32/ChildProcess.h"
+#include "tests/support/win32/Standins.h"
 
 namespace pivlon::testing {
 namespace {

@@ -4,11 +4,13 @@
 
 #include <string>
 
-#include "tests/wine/ChildProcess.h"
-#include "tests/wine/Polling.h"
-#include "tests/wine/ScratchFolder.h"
-#include "tests/wine/Standins.h"
-#include "tests/wine/TestFiles.h"
+#include "tests/support/win32/ChildProcess.h"
+#include "tests/support/win32/ComboBoxEntries.h"
+#include "tests/support/win32/Polling.h"
+#include "tests/support/win32/ScratchFolder.h"
+#include "tests/support/win32/SenderCaptureFiles.h"
+#include "tests/support/win32/Standins.h"
+#include "tests/support/win32/TestFiles.h"
 
 namespace pivlon::testing {
 namespace {
@@ -39,16 +41,6 @@ std::wstring WindowText(HWND window) {
     SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(length));
     return text;
-}
-
-std::wstring ComboEntry(HWND combo, LRESULT index) {
-    const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
-    if (length == CB_ERR)
-        return {};
-    std::wstring entry(static_cast<size_t>(length) + 1, L'\0');
-    SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(entry.data()));
-    entry.resize(static_cast<size_t>(length));
-    return entry;
 }
 
 std::wstring ClassOf(HWND window) {

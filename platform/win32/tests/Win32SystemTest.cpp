@@ -8,16 +8,26 @@
 
 #include "platform/win32/Encoding.h"
 #include "platform/win32/FileErrorCauses.h"
-#include "platform/win32/tests/ChildProcesses.h"
-#include "platform/win32/tests/ScratchFolder.h"
-#include "platform/win32/tests/Standins.h"
+#include "tests/support/win32/ChildProcesses.h"
+#include "tests/support/win32/ScopedCurrentDirectory.h"
+#include "tests/support/win32/ScratchFolder.h"
+#include "tests/support/win32/Standins.h"
+#include "tests/support/win32/TestFiles.h"
+#include "tests/support/win32/TopLevelWindows.h"
 
 using namespace std::string_literals;
 
 namespace pivlon::win32 {
 namespace {
 
-using testing::ScratchFolder;
+using pivlon::testing::ChildProcesses;
+using pivlon::testing::CloseChildProcesses;
+using pivlon::testing::FileExists;
+using pivlon::testing::ReadBytes;
+using pivlon::testing::ScopedCurrentDirectory;
+using pivlon::testing::ScratchFolder;
+using pivlon::testing::StandinPath;
+using pivlon::testing::WaitForWindow;
 
 const std::string kNoSignature = "(\x96\xb3\x82\xb5)";  // "(無し)"
 
@@ -66,11 +76,12 @@ TEST(FileErrorCauses, FitTheWindowsErrorCodes) {
 
 class Win32SystemTest : public ::testing::Test {
   protected:
-    void TearDown() override { testing::CloseChildProcesses(); }
+    void TearDown() override { CloseChildProcesses(); }
 
-    std::string Folder() const { return Narrow(scratch_.Path()); }
+    // Ends in a separator.
+    std::string Folder() const { return Narrow(scratch_.PathOf(L"")); }
 
-    ScratchFolder scratch_{L"win32-system"};
+    ScratchFolder scratch_;
     Win32System system_;
 };
 
@@ -89,7 +100,7 @@ TEST_F(Win32SystemTest, UniqueFilesAreNewEmptyAndNamedWithThePrefix) {
     for (const std::string& path : {std::get<std::string>(first), std::get<std::string>(second)}) {
         EXPECT_EQ(path.rfind(Folder() + "txt", 0), 0u) << path;
         EXPECT_EQ(path.substr(path.size() - 4), ".tmp");
-        EXPECT_EQ(testing::ReadFileBytes(Widen(path)), "");
+        EXPECT_EQ(ReadBytes(Widen(path)), "");
     }
     EXPECT_NE(std::get<std::string>(first), std::get<std::string>(second));
 }
@@ -113,7 +124,7 @@ TEST_F(Win32SystemTest, OutputFileHoldsExactlyTheBytesWritten) {
         EXPECT_EQ(file->Write(content.substr(5)), std::nullopt);
         EXPECT_EQ(file->Close(), std::nullopt);
     }
-    EXPECT_EQ(testing::ReadFileBytes(Widen(path)), bytes);
+    EXPECT_EQ(ReadBytes(Widen(path)), bytes);
 }
 
 TEST_F(Win32SystemTest, OpenOutputFileIsSharedWithNobodyUntilReleased) {
@@ -133,7 +144,7 @@ TEST_F(Win32SystemTest, OpenOutputFileIsSharedWithNobodyUntilReleased) {
     // Dropped without Close, as after a failed write.
     std::get<std::unique_ptr<OutputFile>>(opened).reset();
     EXPECT_EQ(system_.RemoveFile(path), std::nullopt);
-    EXPECT_FALSE(testing::FileExists(Widen(path)));
+    EXPECT_FALSE(FileExists(Widen(path)));
 }
 
 TEST_F(Win32SystemTest, OutputFileInAMissingFolderNamesThePathAsPassed) {
@@ -189,31 +200,31 @@ TEST_F(Win32SystemTest, FindsTheWindowAndSelectsTheEntryBeginningWithTheText) {
 }
 
 TEST_F(Win32SystemTest, NamedProgramIsFoundAsOneNameWithExeAdded) {
-    ASSERT_TRUE(CopyFileW(testing::StandinPath(L"kopost.exe").c_str(),
-                          (scratch_.Path() + L"Mail Client.exe").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileW(testing::StandinPath(L"dravex.exe").c_str(),
-                          (scratch_.Path() + L"Mail.exe").c_str(), FALSE));
-    wchar_t previous[MAX_PATH];
-    GetCurrentDirectoryW(MAX_PATH, previous);
-    SetCurrentDirectoryW(scratch_.Path().c_str());
-    std::unique_ptr<Process> started = system_.StartProcess("Mail Client", "Mail Client");
-    SetCurrentDirectoryW(previous);
+    ASSERT_TRUE(CopyFileW(StandinPath(L"kopost.exe").c_str(),
+                          scratch_.PathOf(L"Mail Client.exe").c_str(), FALSE));
+    ASSERT_TRUE(
+        CopyFileW(StandinPath(L"dravex.exe").c_str(), scratch_.PathOf(L"Mail.exe").c_str(), FALSE));
+    std::unique_ptr<Process> started;
+    {
+        const ScopedCurrentDirectory inScratch(scratch_.Path());
+        started = system_.StartProcess("Mail Client", "Mail Client");
+    }
 
     ASSERT_TRUE(started);
     started->WaitForInputIdle(10000);
-    EXPECT_NE(testing::WaitForWindow(L"kopost"), nullptr);
-    const auto children = testing::ChildProcesses();
+    EXPECT_NE(WaitForWindow(L"kopost"), nullptr);
+    const auto children = ChildProcesses();
     ASSERT_EQ(children.size(), 1u);
     EXPECT_EQ(children[0].exeName, L"Mail Client.exe");
 }
 
 TEST_F(Win32SystemTest, ProcessEndsAreSeen) {
     std::unique_ptr<Process> started =
-        system_.StartProcess(Narrow(testing::StandinPath(L"kopost.exe")), "kopost");
+        system_.StartProcess(Narrow(StandinPath(L"kopost.exe")), "kopost");
     ASSERT_TRUE(started);
     started->WaitForInputIdle(10000);
     EXPECT_FALSE(started->HasEnded());
-    testing::CloseChildProcesses();
+    CloseChildProcesses();
     EXPECT_TRUE(started->HasEnded());
 }
 

@@ -11,10 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/win32/ScopedCurrentDirectory.h"
+#include "tests/support/win32/ScratchFolder.h"
 #include "ui/ResourceIds.h"
 #include "ui/win32/WindowText.h"
 #include "ui/win32/tests/DialogWatcher.h"
-#include "ui/win32/tests/ScratchFolder.h"
 
 namespace pivlon::win32 {
 namespace {
@@ -65,7 +66,9 @@ class CommanderWindowTest : public ::testing::Test {
         IsDialogMessageW(Window(), &message);
     }
 
-    testing::ScratchFolder folder_;
+    pivlon::testing::ScratchFolder folder_;
+    // The window finds its catalog and settings through the current directory.
+    const pivlon::testing::ScopedCurrentDirectory inFolder_{folder_.Path()};
     CommanderWindow window_{GetModuleHandleW(nullptr), L"pivlon"};
     std::unique_ptr<DialogWatcher> watcher_;
     std::vector<std::wstring> messages_;
@@ -188,7 +191,7 @@ TEST_F(CommanderWindowTest, SendButtonAndEnterSend) {
 TEST_F(CommanderWindowTest, TestButtonWritesTheDump) {
     Open();
     Command(IDC_TEST, BN_CLICKED);
-    EXPECT_TRUE(folder_.Holds("debug.txt"));
+    EXPECT_TRUE(folder_.Exists("debug.txt"));
 }
 
 TEST_F(CommanderWindowTest, SenderMenuItemStoresTheChosenPath) {

@@ -9,10 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/win32/ScopedCurrentDirectory.h"
+#include "tests/support/win32/ScratchFolder.h"
 #include "ui/ResourceIds.h"
 #include "ui/win32/WindowText.h"
 #include "ui/win32/tests/DialogWatcher.h"
-#include "ui/win32/tests/ScratchFolder.h"
 
 namespace pivlon::win32 {
 namespace {
@@ -147,7 +148,8 @@ struct Browsing {
 
 class BrowseSenderTest : public ::testing::Test {
   protected:
-    testing::ScratchFolder folder_;
+    pivlon::testing::ScratchFolder folder_;
+    const pivlon::testing::ScopedCurrentDirectory inFolder_{folder_.Path()};
     std::wstring Inside(const wchar_t* name) const { return (folder_.Path() / name).wstring(); }
 };
 

@@ -1,19 +1,25 @@
-#include "tests/differential/PlatformProfile.h"
+#include "tests/support/win32/PlatformProfile.h"
 
 #include <windows.h>
 
-namespace pivlon::differential {
+namespace pivlon::testing {
 namespace {
 
-// Far more than any generated file's section names take.
-constexpr DWORD kSectionNamesBufferSize = 1 << 16;
+constexpr DWORD kFirstSectionNamesBufferSize = 1024;
 
 }  // namespace
 
+// The buffer doubles until the names fit, which is the fair way to use the service:
+// growing it by a fixed step would call it once per step.
 std::vector<std::string> PlatformProfile::SectionNames() const {
-    std::string buffer(kSectionNamesBufferSize, '\0');
-    const DWORD length =
-        GetPrivateProfileSectionNamesA(buffer.data(), kSectionNamesBufferSize, path_.c_str());
+    std::string buffer;
+    DWORD length = 0;
+    for (DWORD size = kFirstSectionNamesBufferSize;; size *= 2) {
+        buffer.assign(size, '\0');
+        length = GetPrivateProfileSectionNamesA(buffer.data(), size, path_.c_str());
+        if (length + 2 < size)
+            break;
+    }
     std::vector<std::string> names;
     for (std::size_t start = 0; start < length;) {
         const std::size_t end = buffer.find('\0', start);
@@ -44,4 +50,4 @@ bool PlatformProfile::WriteString(const std::string& section, const std::string&
     return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path_.c_str());
 }
 
-}  // namespace pivlon::differential
+}  // namespace pivlon::testing

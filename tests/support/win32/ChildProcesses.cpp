@@ -1,14 +1,14 @@
-#include "platform/win32/tests/ChildProcesses.h"
+#include "tests/support/win32/ChildProcesses.h"
 
 #include <windows.h>
 // After <windows.h>, which it needs.
 #include <tlhelp32.h>
 
-namespace pivlon::win32::testing {
-
+namespace pivlon::testing {
 namespace {
 
-constexpr DWORD kCloseWaitMilliseconds = 5000;
+// Closing asks the program, which may be slow to answer under load.
+constexpr DWORD kCloseWaitMilliseconds = 10000;
 
 BOOL CALLBACK CloseWindowOf(HWND window, LPARAM processId) {
     DWORD owner = 0;
@@ -18,22 +18,10 @@ BOOL CALLBACK CloseWindowOf(HWND window, LPARAM processId) {
     return TRUE;
 }
 
-void Close(DWORD processId) {
-    const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId);
-    if (process == nullptr)
-        return;
-    EnumWindows(CloseWindowOf, static_cast<LPARAM>(processId));
-    if (WaitForSingleObject(process, kCloseWaitMilliseconds) != WAIT_OBJECT_0) {
-        TerminateProcess(process, 1);
-        WaitForSingleObject(process, kCloseWaitMilliseconds);
-    }
-    CloseHandle(process);
-}
-
 }  // namespace
 
-std::vector<ChildProcess> ChildProcesses() {
-    std::vector<ChildProcess> children;
+std::vector<ChildProcessEntry> ChildProcesses() {
+    std::vector<ChildProcessEntry> children;
     const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE)
         return children;
@@ -48,9 +36,21 @@ std::vector<ChildProcess> ChildProcesses() {
     return children;
 }
 
-void CloseChildProcesses() {
-    for (const ChildProcess& child : ChildProcesses())
-        Close(child.id);
+void CloseProcess(unsigned long processId) {
+    const HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId);
+    if (process == nullptr)
+        return;
+    EnumWindows(CloseWindowOf, static_cast<LPARAM>(processId));
+    if (WaitForSingleObject(process, kCloseWaitMilliseconds) != WAIT_OBJECT_0) {
+        TerminateProcess(process, 1);
+        WaitForSingleObject(process, kCloseWaitMilliseconds);
+    }
+    CloseHandle(process);
 }
 
-}  // namespace pivlon::win32::testing
+void CloseChildProcesses() {
+    for (const ChildProcessEntry& child : ChildProcesses())
+        CloseProcess(child.id);
+}
+
+}  // namespace pivlon::testing

@@ -1,8 +1,8 @@
-#include "tests/wine/ChildProcess.h"
+#include "tests/support/win32/ChildProcess.h"
 
 #include <string_view>
 
-#include "tests/wine/Polling.h"
+#include "tests/support/win32/Polling.h"
 
 namespace pivlon::testing {
 namespace {

@@ -6,13 +6,14 @@
 #include <utility>
 #include <vector>
 
-namespace pivlon::differential {
+namespace pivlon::testing {
 
 // One profile file as the platform's own profile service (the A functions) sees it:
-// the reference our reader and writer are compared with.
+// the reference our reader and writer are compared with, and measured against.
 class PlatformProfile {
   public:
-    // The file's full path in the ANSI code page.
+    // The file's path in the ANSI code page. The service looks for a bare file
+    // name in the Windows folder: ".\\" names the current one.
     explicit PlatformProfile(std::string path) : path_(std::move(path)) {}
 
     std::vector<std::string> SectionNames() const;
@@ -29,4 +30,4 @@ class PlatformProfile {
     std::string path_;
 };
 
-}  // namespace pivlon::differential
+}  // namespace pivlon::testing
