@@ -78,6 +78,21 @@ void ExchangeListName(DialogHost& host, Direction direction, std::string& listNa
     }
 }
 
+bool ExchangeMemberNumber(DialogHost& host, Direction direction, std::uint32_t& memberNumber) {
+    if (direction == Direction::Load) {
+        host.SetText(IDC_MEMBER_NUMBER, std::to_string(memberNumber));
+        return true;
+    }
+    const auto typed = ReadMemberNumber(host.Text(IDC_MEMBER_NUMBER));
+    if (!typed) {
+        host.ShowMessage(Message::Of(MessageId::InvalidMemberNumber));
+        host.FocusAndSelectAll(IDC_MEMBER_NUMBER);
+        return false;
+    }
+    memberNumber = *typed;
+    return true;
+}
+
 }  // namespace
 
 CommanderDialog::CommanderDialog(DialogHost& host, System& system, ProfileStore& store)
@@ -92,17 +107,9 @@ bool CommanderDialog::ExchangeData(Direction direction) {
     ExchangeCheck(host_, direction, IDC_SPECIFY_ADDRESS, request.specifyAddress);
     ExchangeText(host_, direction, IDC_PARAMETER, request.parameter);
     ExchangeText(host_, direction, IDC_TYPE_LABEL, values_.typeLabel);
-    if (direction == Direction::Save) {
-        const auto memberNumber = ReadMemberNumber(host_.Text(IDC_MEMBER_NUMBER));
-        if (!memberNumber) {
-            host_.ShowMessage(Message::Of(MessageId::InvalidMemberNumber));
-            host_.FocusAndSelectAll(IDC_MEMBER_NUMBER);
-            return false;
-        }
-        request.memberNumber = *memberNumber;
-    } else {
-        host_.SetText(IDC_MEMBER_NUMBER, std::to_string(request.memberNumber));
-    }
+    // An invalid member number stops the exchange here: the values after it keep what they held.
+    if (!ExchangeMemberNumber(host_, direction, request.memberNumber))
+        return false;
     ExchangeText(host_, direction, IDC_PASSWORD, request.password);
     ExchangeCheck(host_, direction, IDC_NO_SIGNATURE, values_.noSignature);
     ExchangeOption(host_, direction, kOtherGroup, request.otherOption);
