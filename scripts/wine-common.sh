@@ -35,6 +35,18 @@ pivlon_wine_environment() {
     export WINEDEBUG=-all
     # No Mono or Gecko install prompts, no menu entries written into $HOME.
     export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    # Wine names Unix files in the locale's character set: in the C locale of
+    # a bare machine no Japanese file name can be created. C.UTF-8 keeps
+    # Wine's ANSI code page at 1252, as without a locale.
+    case ${LC_ALL:-${LC_CTYPE:-${LANG:-C}}} in
+        C | POSIX)
+            if [[ -n ${LC_ALL:-} ]]; then
+                export LC_ALL=C.UTF-8
+            else
+                export LC_CTYPE=C.UTF-8
+            fi
+            ;;
+    esac
 }
 
 # The wine folder of the build directory that holds the program $1: the

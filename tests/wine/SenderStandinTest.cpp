@@ -122,9 +122,9 @@ TEST_F(SenderStandinTest, RecordsASelectionMadeFromAnotherProcess) {
     EXPECT_EQ(capture_.Signature(), kNoSignatureEntry);
 }
 
-// A configured sender path may hold blanks and is passed unquoted.
+// A configured sender path may hold blanks and Japanese and is passed unquoted.
 TEST_F(SenderStandinTest, FindsTheMailAfterAProgramPathWithBlanks) {
-    const std::wstring folder = folder_.PathOf(L"Ko Post");
+    const std::wstring folder = folder_.PathOf(L"\u30bd\u30d5\u30c8 Ko Post");  // "ソフト Ko Post"
     ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
     const std::wstring program = folder + L"\\Dravex.exe";
     ASSERT_TRUE(CopyFileW(StandinPath(kSenderProgram).c_str(), program.c_str(), TRUE));
