@@ -23,7 +23,8 @@ std::string FormatMemberNumber(std::uint32_t memberNumber) {
 template <typename Change>
 void UpdateSettings(ProfileStore& store, Change change) {
     std::optional<std::string> bytes = store.Read(kSettingsPath);
-    if (!bytes) return;
+    if (!bytes)
+        return;
     ProfileFile settings(std::move(*bytes));
     change(settings);
     store.Replace(kSettingsPath, settings.Bytes());

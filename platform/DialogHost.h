@@ -9,7 +9,7 @@ namespace pivlon {
 // The commander dialog's window as the core sees it: controls addressed by
 // their numeric IDs, texts in Shift-JIS.
 class DialogHost : public MessageSink {
-public:
+  public:
     // Any text control: edit field, label, or the selected entry of the list selector.
     virtual std::string Text(int id) const = 0;
     virtual void SetText(int id, const std::string& text) = 0;

@@ -7,8 +7,8 @@ namespace pivlon {
 // Every message box the program shows. The core names the message; the Win32
 // layer renders its text, caption and icon from the resource script.
 enum class MessageId {
-    CatalogError,          // "設定ファイルに異常があります\n作者に連絡して下さい", caption "エラー"
-    InvalidMemberNumber,   // "正の整数を入力してください。"
+    CatalogError,  // "設定ファイルに異常があります\n作者に連絡して下さい", caption "エラー"
+    InvalidMemberNumber,  // "正の整数を入力してください。"
     MailClientNotRunning,  // "Ko-Postを起動してから送信して下さい", caption "エラー"
     SenderStartFailed,     // "%s の起動に失敗しました", argument: the whole command line
     FileError,             // the file-error report: text by cause, argument: the file name
@@ -52,7 +52,7 @@ struct Message {
 
 // The message seam: shows one modal message box owned by the commander dialog.
 class MessageSink {
-public:
+  public:
     virtual ~MessageSink() = default;
     virtual void ShowMessage(const Message& message) = 0;
 };

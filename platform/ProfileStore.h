@@ -8,7 +8,7 @@ namespace pivlon {
 // Whole-file access for the two profile files, addressed relative to the
 // current working directory at every call.
 class ProfileStore {
-public:
+  public:
     virtual ~ProfileStore() = default;
     // The file's bytes: empty for a file that does not exist, nullopt for one
     // that exists but cannot be read.

@@ -12,7 +12,7 @@ namespace pivlon {
 
 // A file opened for writing, binary: the core hands over the exact bytes.
 class OutputFile {
-public:
+  public:
     virtual ~OutputFile() = default;
     // Each returns the error that ended the operation, or nullopt on success.
     virtual std::optional<FileError> Write(const std::string& bytes) = 0;
@@ -21,7 +21,7 @@ public:
 
 // A started process. Destroying it closes the thread handle, then the process handle.
 class Process {
-public:
+  public:
     virtual ~Process() = default;
     virtual void WaitForInputIdle(unsigned milliseconds) = 0;
     virtual bool HasEnded() = 0;
@@ -31,7 +31,7 @@ using WindowRef = std::uintptr_t;  // 0: no window
 
 // Everything else the core asks of the operating system. Paths and texts are Shift-JIS.
 class System {
-public:
+  public:
     virtual ~System() = default;
 
     // A top-level window of this class, or 0.

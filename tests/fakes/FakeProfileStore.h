@@ -11,15 +11,18 @@ namespace pivlon::testing {
 
 // Profile files held in memory; writes can be refused as by a read-only file.
 class FakeProfileStore : public ProfileStore {
-public:
+  public:
     std::optional<std::string> Read(const std::string& path) override {
-        if (unreadable.contains(path)) return std::nullopt;
+        if (unreadable.contains(path))
+            return std::nullopt;
         auto found = files.find(path);
-        if (found == files.end()) return std::string();
+        if (found == files.end())
+            return std::string();
         return found->second;
     }
     bool Replace(const std::string& path, const std::string& bytes) override {
-        if (refuseWrites) return false;
+        if (refuseWrites)
+            return false;
         files[path] = bytes;
         ++writes;
         return true;

@@ -8,7 +8,7 @@ namespace pivlon::testing {
 
 // Records every message box instead of showing it.
 class RecordingMessages : public MessageSink {
-public:
+  public:
     void ShowMessage(const Message& message) override { shown.push_back(message); }
     std::vector<Message> shown;
 };
