@@ -138,7 +138,8 @@ void EditorWindow::RecordSelectionIfChanged() {
     const std::wstring entry = SelectedEntry();
     if (recorded_ && entry == recordedEntry_)
         return;
-    capture_.RecordSignature(entry);
+    if (!capture_.RecordSignature(entry))
+        return;  // the timer brings it round again
     recordedEntry_ = entry;
     recorded_ = true;
 }

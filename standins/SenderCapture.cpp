@@ -34,28 +34,31 @@ bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
 
 SenderCapture::SenderCapture(std::wstring prefix) : prefix_(std::move(prefix)) {}
 
-void SenderCapture::RecordMail(const std::string& bytes) const {
-    Record(L".mail", bytes);
+bool SenderCapture::RecordMail(const std::string& bytes) const {
+    return Record(L".mail", bytes);
 }
 
-void SenderCapture::RecordCommandLine(std::wstring_view commandLine) const {
-    Record(L".cmdline", Utf8Of(commandLine));
+bool SenderCapture::RecordCommandLine(std::wstring_view commandLine) const {
+    return Record(L".cmdline", Utf8Of(commandLine));
 }
 
-void SenderCapture::RecordSignature(std::wstring_view entry) const {
-    Record(L".signature", Utf8Of(entry));
+bool SenderCapture::RecordSignature(std::wstring_view entry) const {
+    return Record(L".signature", Utf8Of(entry));
 }
 
-void SenderCapture::Record(const wchar_t* suffix, const std::string& bytes) const {
+// False when the record could not be made now, for instance while a test
+// holds the file open to read it; the caller tries again later.
+bool SenderCapture::Record(const wchar_t* suffix, const std::string& bytes) const {
     if (prefix_.empty())
-        return;
+        return true;
     const std::wstring path = prefix_ + suffix;
     const std::wstring staging = path + L".new";
-    if (WriteWholeFile(staging, bytes)) {
-        MoveFileExW(staging.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
-    } else {
-        DeleteFileW(staging.c_str());
+    if (WriteWholeFile(staging, bytes) &&
+        MoveFileExW(staging.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        return true;
     }
+    DeleteFileW(staging.c_str());
+    return false;
 }
 
 }  // namespace pivlon::standins

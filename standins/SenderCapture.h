@@ -14,12 +14,12 @@ class SenderCapture {
   public:
     explicit SenderCapture(std::wstring prefix);
 
-    void RecordMail(const std::string& bytes) const;
-    void RecordCommandLine(std::wstring_view commandLine) const;
-    void RecordSignature(std::wstring_view entry) const;
+    bool RecordMail(const std::string& bytes) const;
+    bool RecordCommandLine(std::wstring_view commandLine) const;
+    bool RecordSignature(std::wstring_view entry) const;
 
   private:
-    void Record(const wchar_t* suffix, const std::string& bytes) const;
+    bool Record(const wchar_t* suffix, const std::string& bytes) const;
 
     std::wstring prefix_;
 };
