@@ -1,6 +1,6 @@
 #include "catalog/ListCatalog.h"
 
-#include "catalog/ProfileFile.h"
+#include "catalog/ProfileView.h"
 
 namespace pivlon {
 namespace {
@@ -9,8 +9,8 @@ const std::string kCatalogPath = "Pivlon.dat";
 // Values are read into buffers of this size, their terminating zero included.
 constexpr std::size_t kValueBufferSize = 128;
 
-ProfileFile ReadCatalog(ProfileStore& store) {
-    return ProfileFile::Load(store, kCatalogPath);
+ProfileView ReadCatalog(ProfileStore& store) {
+    return ProfileView::Load(store, kCatalogPath);
 }
 
 }  // namespace
@@ -25,7 +25,7 @@ std::vector<std::string> ListCatalog::ListNames() const {
 // The description ends at the first missing or empty line; each line keeps its
 // line break so that a multi-line box shows the text as it stands.
 std::string ListCatalog::ReadDescription(const std::string& listName) const {
-    const ProfileFile catalog = ReadCatalog(store_);
+    const ProfileView catalog = ReadCatalog(store_);
     std::string description;
     for (int n = 1;; ++n) {
         const std::string line =

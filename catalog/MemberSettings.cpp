@@ -1,6 +1,7 @@
 #include "catalog/MemberSettings.h"
 
 #include "catalog/ProfileFile.h"
+#include "catalog/ProfileView.h"
 
 namespace pivlon {
 namespace {
@@ -22,10 +23,10 @@ std::string FormatMemberNumber(std::uint32_t memberNumber) {
 // other list's data.
 template <typename Change>
 void UpdateSettings(ProfileStore& store, Change change) {
-    std::optional<std::string> bytes = store.Read(kSettingsPath);
+    const std::optional<std::string_view> bytes = store.Read(kSettingsPath);
     if (!bytes)
         return;
-    ProfileFile settings(std::move(*bytes));
+    ProfileFile settings{std::string(*bytes)};
     change(settings);
     store.Replace(kSettingsPath, settings.Bytes());
 }
@@ -35,7 +36,7 @@ void UpdateSettings(ProfileStore& store, Change change) {
 MemberSettings::MemberSettings(ProfileStore& store) : store_(store) {}
 
 MemberRecord MemberSettings::LoadMember(const std::string& listName) const {
-    const ProfileFile settings = ProfileFile::Load(store_, kSettingsPath);
+    const ProfileView settings = ProfileView::Load(store_, kSettingsPath);
     MemberRecord member;
     member.mailAddress = settings.ReadString(listName, "MailAddr", kValueBufferSize);
     member.memberNumber = settings.ReadInt(listName, "MemberNo", 0);
@@ -55,7 +56,7 @@ void MemberSettings::SaveMember(const std::string& listName, const MemberRecord&
 }
 
 std::string MemberSettings::LoadSenderPath() const {
-    return ProfileFile::Load(store_, kSettingsPath)
+    return ProfileView::Load(store_, kSettingsPath)
         .ReadString(kSenderSection, kSenderKey, kPathBufferSize);
 }
 

@@ -12,7 +12,7 @@
 
 #include "FuzzCheck.h"
 #include "ProfileModel.h"
-#include "catalog/ProfileFile.h"
+#include "catalog/ProfileView.h"
 
 namespace pivlon::fuzz {
 namespace {
@@ -56,7 +56,7 @@ std::size_t WholeCharsWithin(std::string_view value, std::size_t most) {
 }
 
 // Sizes around the value's end and its middle find the cuts inside a character.
-void CheckCuts(const ProfileFile& file, const std::string& section, const std::string& key,
+void CheckCuts(const ProfileView& file, const std::string& section, const std::string& key,
                const std::string& whole) {
     Check(!model::HasLineBreakOrNul(whole), "a value holds no line break or NUL");
     for (const std::size_t bufferSize : {std::size_t{0}, std::size_t{1}, std::size_t{128},
@@ -69,7 +69,7 @@ void CheckCuts(const ProfileFile& file, const std::string& section, const std::s
 }
 
 // The default comes back exactly when the text read is empty.
-void CheckNumber(const ProfileFile& file, const std::string& section, const std::string& key,
+void CheckNumber(const ProfileView& file, const std::string& section, const std::string& key,
                  const std::string& whole) {
     const std::uint32_t withSeven = file.ReadInt(section, key, 7);
     const std::uint32_t withEight = file.ReadInt(section, key, 8);
@@ -83,7 +83,7 @@ void CheckNumber(const ProfileFile& file, const std::string& section, const std:
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace pivlon::fuzz;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    const pivlon::ProfileFile file(bytes);
+    const pivlon::ProfileView file(bytes);
     const std::vector<std::string> names = file.SectionNames();
     CheckSectionNames(names, bytes.find('\0') != std::string::npos);
     const std::vector<std::string> keys = model::KeyCandidates(bytes, kMostKeys);

@@ -59,31 +59,31 @@ void CheckWrittenValue(const ProfileFile& after, std::string_view section, std::
     const std::string_view expected = SectionCanBeRead(section) && KeyCanBeRead(key)
                                           ? model::ValueReadBack(value)
                                           : std::string_view();
-    Check(after.ReadString(section, key, kWholeValue) == expected,
+    Check(after.View().ReadString(section, key, kWholeValue) == expected,
           "the written value reads back as the rules give it");
 }
 
 void CheckSectionList(const ProfileFile& before, const ProfileFile& after,
                       std::string_view section) {
-    std::vector<std::string> appended = before.SectionNames();
+    std::vector<std::string> appended = before.View().SectionNames();
     appended.emplace_back(section);
-    const std::vector<std::string> names = after.SectionNames();
-    Check(names == before.SectionNames() || names == appended,
+    const std::vector<std::string> names = after.View().SectionNames();
+    Check(names == before.View().SectionNames() || names == appended,
           "a write lists the same sections, or the written one added at the end");
 }
 
 void CheckOtherKeys(const ProfileFile& before, const ProfileFile& after, std::string_view section,
                     std::string_view key) {
     const std::vector<std::string> keys = model::KeyCandidates(before.Bytes(), kMostKeys);
-    for (const std::string& otherSection : before.SectionNames()) {
+    for (const std::string& otherSection : before.View().SectionNames()) {
         const bool sameSection =
             model::FoldEveryByte(otherSection) == model::FoldEveryByte(section);
         for (const std::string& otherKey : keys) {
             if (sameSection && model::FoldEveryByte(otherKey) == model::FoldEveryByte(key))
                 continue;
-            const std::string value = before.ReadString(otherSection, otherKey, kWholeValue);
+            const std::string value = before.View().ReadString(otherSection, otherKey, kWholeValue);
             if (!value.empty()) {
-                Check(after.ReadString(otherSection, otherKey, kWholeValue) == value,
+                Check(after.View().ReadString(otherSection, otherKey, kWholeValue) == value,
                       "every other key with a value reads the same after a write");
             }
         }

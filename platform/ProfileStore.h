@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace pivlon {
 
@@ -11,8 +12,11 @@ class ProfileStore {
   public:
     virtual ~ProfileStore() = default;
     // The file's bytes: empty for a file that does not exist, nullopt for one
-    // that exists but cannot be read.
-    virtual std::optional<std::string> Read(const std::string& path) = 0;
+    // that exists but cannot be read. They stay valid until the next call on this
+    // store, which may reuse their memory: the program reads its files at every
+    // call, and fresh memory for every read of a large file would cost more than
+    // the read.
+    virtual std::optional<std::string_view> Read(const std::string& path) = 0;
     // Replaces the file with these bytes so that a reader sees either the old
     // or the new content, never a torn one. False when the platform refuses.
     virtual bool Replace(const std::string& path, const std::string& bytes) = 0;

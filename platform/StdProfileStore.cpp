@@ -7,13 +7,13 @@
 
 namespace pivlon {
 
-std::optional<std::string> StdProfileStore::Read(const std::string& path) {
+std::optional<std::string_view> StdProfileStore::Read(const std::string& path) {
     // Only a file that is not there reads as empty; one that is there but cannot
     // be read must not pass for empty, or a save would overwrite it.
     std::error_code error;
     const std::filesystem::file_type type = std::filesystem::status(path, error).type();
     if (type == std::filesystem::file_type::not_found)
-        return std::string();
+        return std::string_view();
     if (type != std::filesystem::file_type::regular)
         return std::nullopt;
     std::ifstream in(path, std::ios::binary | std::ios::ate);
@@ -24,15 +24,15 @@ std::optional<std::string> StdProfileStore::Read(const std::string& path) {
     const std::streamoff size = in.tellg();
     if (size < 0 || !in.seekg(0))
         return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    in.read(bytes.data(), size);
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    buffer_.resize(static_cast<std::size_t>(size));
+    in.read(buffer_.data(), size);
+    buffer_.resize(static_cast<std::size_t>(in.gcount()));
     // Another program may be changing the file's size while it is read.
     if (in)
-        bytes.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        buffer_.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     if (in.bad())
         return std::nullopt;
-    return bytes;
+    return std::string_view(buffer_);
 }
 
 // The new content goes to a file beside the old one, which it then replaces

@@ -71,7 +71,7 @@ TEST(ProfileFileWriteTest, SeveralWritesBuildOneImage) {
     file.WriteString("S", "A", "3");
     file.WriteString("other", "k", "y");
     EXPECT_EQ(file.Bytes(), "[other]\r\nk=y\r\n[s]\r\na=3\r\nb=2\r\n");
-    EXPECT_EQ(file.ReadString("s", "a", 128), "3");
+    EXPECT_EQ(file.View().ReadString("s", "a", 128), "3");
 }
 
 }  // namespace

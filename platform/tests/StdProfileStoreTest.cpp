@@ -36,6 +36,16 @@ TEST_F(StdProfileStoreTest, AMissingFileReadsEmptyAndAnUnreadableOneAsNothing) {
     EXPECT_EQ(store_.Read(PathOf("folder.ini")), std::nullopt);
 }
 
+// The store reuses its memory from read to read: no read may show another file's bytes.
+TEST_F(StdProfileStoreTest, EachReadGivesThatFileAlone) {
+    ASSERT_TRUE(store_.Replace(PathOf("large.ini"), std::string(100000, 'L')));
+    ASSERT_TRUE(store_.Replace(PathOf("small.ini"), "[s]\r\n"));
+    EXPECT_EQ(store_.Read(PathOf("large.ini")), std::string(100000, 'L'));
+    EXPECT_EQ(store_.Read(PathOf("small.ini")), "[s]\r\n");
+    EXPECT_EQ(store_.Read(PathOf("absent.ini")), "");
+    EXPECT_EQ(store_.Read(PathOf("large.ini")), std::string(100000, 'L'));
+}
+
 TEST_F(StdProfileStoreTest, ReplaceWritesExactBytesAndLeavesNoStagingFile) {
     const std::string bytes = "[a]\r\nk=\x83\x65\x83\x58\x83\x67\r\n\0tail"s;
     ASSERT_TRUE(store_.Replace(PathOf("x.ini"), bytes));

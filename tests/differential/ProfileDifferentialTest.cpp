@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "catalog/ProfileFile.h"
+#include "catalog/ProfileView.h"
 #include "tests/differential/ProfileGenerator.h"
 #include "tests/support/win32/PlatformProfile.h"
 #include "tests/support/win32/ScratchFolder.h"
@@ -250,7 +251,7 @@ class ProfileDifferentialTest : public ::testing::Test {
         }
     }
 
-    void CompareReads(const ProfileFile& ours, const PlatformProfile& platform,
+    void CompareReads(const ProfileView& ours, const PlatformProfile& platform,
                       const std::string& file, const Lookup& lookup) {
         const auto& [section, key] = lookup;
         const std::string whole = platform.ReadString(section, key, kWholeValue);
@@ -281,7 +282,7 @@ TEST_F(ProfileDifferentialTest, ReaderAgreesWithThePlatform) {
     ProfileGenerator generator(kSeed);
     for (std::size_t i = 0; i < kReadFiles; ++i) {
         const GeneratedProfile generated = generator.Next();
-        const ProfileFile ours(generated.bytes);
+        const ProfileView ours(generated.bytes);
         const PlatformProfile platform = Save(generated.bytes);
         const std::string file = Escaped(generated.bytes);
         const std::string names = NameList(ours.SectionNames());
@@ -327,7 +328,8 @@ TEST_F(ProfileDifferentialTest, WrittenFilesReadOnThePlatformAsItsOwn) {
             const PlatformProfile& expected = IsWritten(lookup, writes) ? reference : before;
             const std::string wanted = expected.ReadString(lookup.section, lookup.key, kWholeValue);
             Compare(read == wanted, false, Describe(lookup) + " after writing", file, read, wanted);
-            const std::string ourRead = ours.ReadString(lookup.section, lookup.key, kWholeValue);
+            const std::string ourRead =
+                ours.View().ReadString(lookup.section, lookup.key, kWholeValue);
             Compare(ourRead == read, false, Describe(lookup) + " read back by us", file, ourRead,
                     read);
         }
@@ -336,7 +338,7 @@ TEST_F(ProfileDifferentialTest, WrittenFilesReadOnThePlatformAsItsOwn) {
 
 TEST_F(ProfileDifferentialTest, DeliberateDifferencesStillHold) {
     for (const DeliberateDifference& c : kDeliberateDifferences) {
-        const ProfileFile ours(c.file);
+        const ProfileView ours(c.file);
         const PlatformProfile platform = Save(c.file);
         const bool number = c.bufferSize == 0;
         const std::string read = number ? std::to_string(ours.ReadInt(c.section, c.key, 0))

@@ -4,6 +4,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "platform/ProfileStore.h"
 
@@ -12,12 +13,12 @@ namespace pivlon::testing {
 // Profile files held in memory; writes can be refused as by a read-only file.
 class FakeProfileStore : public ProfileStore {
   public:
-    std::optional<std::string> Read(const std::string& path) override {
+    std::optional<std::string_view> Read(const std::string& path) override {
         if (unreadable.contains(path))
             return std::nullopt;
         auto found = files.find(path);
         if (found == files.end())
-            return std::string();
+            return std::string_view();
         return found->second;
     }
     bool Replace(const std::string& path, const std::string& bytes) override {

@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "catalog/ProfileFile.h"
+#include "catalog/ProfileView.h"
 
 using namespace std::string_literals;
+using namespace std::string_view_literals;
 
 namespace pivlon {
 namespace {
@@ -21,7 +22,7 @@ struct ReadCase {
     std::string expected;
 };
 
-TEST(ProfileFileReadTest, ValuesAreFoundAndTrimmedAsTheProfileServiceDoes) {
+TEST(ProfileViewTest, ValuesAreFoundAndTrimmedAsTheProfileServiceDoes) {
     const ReadCase cases[] = {
         {"blanks around key and value", "[s]\r\n \t Key \t=  v a l \t\r\n", "s", "Key", "v a l"},
         {"blanks inside brackets", "[ \ts\x0B ]\r\nk=v\r\n", "s", "k", "v"},
@@ -59,12 +60,12 @@ TEST(ProfileFileReadTest, ValuesAreFoundAndTrimmedAsTheProfileServiceDoes) {
         {"lone lead byte before '='", "[s]\r\n\x83=v\r\n", "s", "\x83", "v"},
     };
     for (const ReadCase& c : cases) {
-        EXPECT_EQ(ProfileFile(c.bytes).ReadString(c.section, c.key, kWholeValue), c.expected)
+        EXPECT_EQ(ProfileView(c.bytes).ReadString(c.section, c.key, kWholeValue), c.expected)
             << c.rule;
     }
 }
 
-TEST(ProfileFileReadTest, OnePairOfMatchingQuotesIsDropped) {
+TEST(ProfileViewTest, OnePairOfMatchingQuotesIsDropped) {
     const struct {
         const char* stored;
         const char* read;
@@ -74,20 +75,22 @@ TEST(ProfileFileReadTest, OnePairOfMatchingQuotesIsDropped) {
         {"\"a\"b\"", "a\"b"},     {" \"v\" ", "v"},     {"\"\"x\"\"", "\"x\""},
     };
     for (const auto& c : cases) {
-        const ProfileFile file("[s]\r\nk=" + std::string(c.stored) + "\r\n");
+        const std::string bytes = "[s]\r\nk=" + std::string(c.stored) + "\r\n";
+        const ProfileView file(bytes);
         EXPECT_EQ(file.ReadString("s", "k", kWholeValue), c.read) << c.stored;
     }
 }
 
-TEST(ProfileFileReadTest, SectionNamesStandInFileOrderWithDuplicates) {
-    const ProfileFile file(
-        "\xEF\xBB\xBFk=0\r\n[b]\r\n[]\r\n[ ]\r\n[A] x\r\n[b]\n[a\0z]\r\n[\x83\x5D\r\n[c]"s);
+TEST(ProfileViewTest, SectionNamesStandInFileOrderWithDuplicates) {
+    const std::string bytes =
+        "\xEF\xBB\xBFk=0\r\n[b]\r\n[]\r\n[ ]\r\n[A] x\r\n[b]\n[a\0z]\r\n[\x83\x5D\r\n[c]"s;
+    const ProfileView file(bytes);
     EXPECT_EQ(file.SectionNames(), (std::vector<std::string>{"b", "A", "b", "a", "c"}));
-    EXPECT_TRUE(ProfileFile("").SectionNames().empty());
-    EXPECT_TRUE(ProfileFile("k=v\r\n").SectionNames().empty());
+    EXPECT_TRUE(ProfileView(""sv).SectionNames().empty());
+    EXPECT_TRUE(ProfileView("k=v\r\n"sv).SectionNames().empty());
 }
 
-TEST(ProfileFileReadTest, WholeNumbersReadAsGetPrivateProfileIntA) {
+TEST(ProfileViewTest, WholeNumbersReadAsGetPrivateProfileIntA) {
     const struct {
         const char* line;
         std::uint32_t read;
@@ -113,13 +116,14 @@ TEST(ProfileFileReadTest, WholeNumbersReadAsGetPrivateProfileIntA) {
         {"other=1", 77},
     };
     for (const auto& c : cases) {
-        const ProfileFile file("[s]\r\n" + std::string(c.line) + "\r\n");
+        const std::string bytes = "[s]\r\n" + std::string(c.line) + "\r\n";
+        const ProfileView file(bytes);
         EXPECT_EQ(file.ReadInt("s", "k", 77), c.read) << c.line;
     }
-    EXPECT_EQ(ProfileFile("").ReadInt("s", "k", 77), 77u);
+    EXPECT_EQ(ProfileView(""sv).ReadInt("s", "k", 77), 77u);
 }
 
-TEST(ProfileFileReadTest, ValuesAreCutToTheBufferNeverInsideACharacter) {
+TEST(ProfileViewTest, ValuesAreCutToTheBufferNeverInsideACharacter) {
     const struct {
         std::string value;
         std::size_t bufferSize;
@@ -137,7 +141,8 @@ TEST(ProfileFileReadTest, ValuesAreCutToTheBufferNeverInsideACharacter) {
         {"abc", 0, ""},
     };
     for (const auto& c : cases) {
-        const ProfileFile file("[s]\r\nk=" + c.value + "\r\n");
+        const std::string bytes = "[s]\r\nk=" + c.value + "\r\n";
+        const ProfileView file(bytes);
         EXPECT_EQ(file.ReadString("s", "k", c.bufferSize), c.read)
             << c.value << " in " << c.bufferSize;
     }
