@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/StdProfileStore.h"
+#include "platform/win32/Win32ProfileStore.h"
 #include "platform/win32/Win32System.h"
 #include "ui/CommanderDialog.h"
 #include "ui/win32/Dialog.h"
@@ -39,7 +39,7 @@ class CommanderWindow : public Dialog {
     TabPageBackground pageBackground_;
     Win32DialogHost host_;
     Win32System system_;
-    StdProfileStore store_;
+    Win32ProfileStore store_;
     CommanderDialog commander_;
 };
 
