@@ -55,7 +55,8 @@ bool ReadToEnd(HANDLE file, std::string& buffer) {
 
 // The bytes reach the disk before the file is closed, so that the move that follows
 // can never put an unwritten file in the old one's place. The handle is closed in
-// every case, so that a failed file can be deleted.
+// every case, so that a failed file can be deleted. A refused save is not reported,
+// so the file needs no name for reports.
 bool WriteAndClose(HANDLE handle, const std::string& bytes) {
     Win32OutputFile file(handle, std::string());
     return !file.Write(bytes) && FlushFileBuffers(handle) && !file.Close();
