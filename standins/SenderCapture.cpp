@@ -4,18 +4,13 @@
 
 #include <utility>
 
+#include "platform/win32/Encoding.h"
+
 namespace pivlon::standins {
 namespace {
 
 std::string Utf8Of(std::wstring_view text) {
-    if (text.empty())
-        return {};
-    const int size = static_cast<int>(text.size());
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), length, nullptr, nullptr);
-    return utf8;
+    return win32::FromUtf16(CP_UTF8, text);
 }
 
 bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {

@@ -1,8 +1,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace pivlon::win32 {
+
+// Text in a code page's bytes and the W API's UTF-16, converted either way.
+std::wstring ToUtf16(unsigned codePage, std::string_view bytes);
+std::string FromUtf16(unsigned codePage, std::wstring_view utf16);
 
 // The only conversions between the core's Shift-JIS bytes and the W API's UTF-16.
 std::wstring Widen(const std::string& shiftJis);
