@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "platform/win32/Encoding.h"
-#include "platform/win32/Win32OutputFile.h"
+#include "platform/win32/FileReplacement.h"
 
 namespace pivlon::win32 {
 namespace {
@@ -53,15 +53,6 @@ bool ReadToEnd(HANDLE file, std::string& buffer) {
     return true;
 }
 
-// The bytes reach the disk before the file is closed, so that the move that follows
-// can never put an unwritten file in the old one's place. The handle is closed in
-// every case, so that a failed file can be deleted. A refused save is not reported,
-// so the file needs no name for reports.
-bool WriteAndClose(HANDLE handle, const std::string& bytes) {
-    Win32OutputFile file(handle, std::string());
-    return !file.Write(bytes) && FlushFileBuffers(handle) && !file.Close();
-}
-
 }  // namespace
 
 std::optional<std::string_view> Win32ProfileStore::Read(const std::string& path) {
@@ -82,21 +73,8 @@ std::optional<std::string_view> Win32ProfileStore::Read(const std::string& path)
     return std::string_view(buffer_);
 }
 
-// The new content goes to a file beside the old one, which it then replaces in one
-// move: a crash or a full disk leaves either file whole, never a torn one.
 bool Win32ProfileStore::Replace(const std::string& path, const std::string& bytes) {
-    const std::wstring target = Widen(path);
-    const std::wstring staging = target + L".new";
-    const HANDLE handle = CreateFileW(staging.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return false;
-    if (WriteAndClose(handle, bytes) &&
-        MoveFileExW(staging.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-        return true;
-    }
-    DeleteFileW(staging.c_str());
-    return false;
+    return ReplaceFileContent(Widen(path), bytes);
 }
 
 }  // namespace pivlon::win32

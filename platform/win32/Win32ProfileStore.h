@@ -7,7 +7,8 @@
 namespace pivlon::win32 {
 
 // The profile store over the Windows file API. The file is opened for each read and
-// shared with every other program, which may be writing it or replacing it.
+// shared with every other program, which may be writing it or replacing it; a save
+// replaces the whole file in one move.
 class Win32ProfileStore : public ProfileStore {
   public:
     std::optional<std::string_view> Read(const std::string& path) override;
