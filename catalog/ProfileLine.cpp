@@ -23,6 +23,8 @@ std::size_t LeadingBlanks(std::string_view text) {
 }
 
 // A header's name runs to the last ']' of the line; a '[' without one is no header.
+// A NUL ends the name, and the blanks before it go too: a name ending in a blank
+// would be saved as a header that reads back without it, and never be found again.
 bool ParseHeader(std::string_view content, ProfileLine& line) {
     if (content.front() != '[')
         return false;
@@ -30,7 +32,7 @@ bool ParseHeader(std::string_view content, ProfileLine& line) {
     if (close == std::string_view::npos)
         return false;
     line.kind = ProfileLine::Kind::Section;
-    line.name = CutAtNul(TrimBlanks(content.substr(1, close - 1)));
+    line.name = TrimBlanks(CutAtNul(content.substr(1, close - 1)));
     return true;
 }
 

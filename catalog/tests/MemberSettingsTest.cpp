@@ -4,7 +4,11 @@
 
 #include <string>
 
+#include "catalog/ListCatalog.h"
 #include "fakes/FakeProfileStore.h"
+#include "fakes/RecordingMessages.h"
+
+using namespace std::string_literals;
 
 namespace pivlon {
 namespace {
@@ -34,6 +38,23 @@ TEST_F(MemberSettingsTest, MembersComeBackAsSaved) {
     for (const MemberRecord& member : members) {
         settings_.SaveMember("l", member);
         EXPECT_EQ(settings_.LoadMember("L"), member) << member.mailAddress;
+    }
+}
+
+// A list name is saved as a header; a name the header could not give back would make
+// every save add a section of its own and the member data never come back.
+TEST_F(MemberSettingsTest, EveryListNameOfTheCatalogKeepsItsMemberAcrossSaves) {
+    store_.files["Pivlon.dat"] = "[blank before nul \0x]\r\n[ \t padded \t ]\r\n"s;
+    testing::RecordingMessages messages;
+    const std::vector<std::string> names = ListCatalog(store_, messages).ListNames();
+    ASSERT_EQ(names.size(), 2u);
+    for (const std::string& name : names) {
+        const MemberRecord member{"a@b", 1, "pw"};
+        settings_.SaveMember(name, member);
+        const std::string saved = File();
+        settings_.SaveMember(name, member);
+        EXPECT_EQ(File(), saved) << name;
+        EXPECT_EQ(settings_.LoadMember(name), member) << name;
     }
 }
 

@@ -83,9 +83,9 @@ TEST(ProfileViewTest, OnePairOfMatchingQuotesIsDropped) {
 
 TEST(ProfileViewTest, SectionNamesStandInFileOrderWithDuplicates) {
     const std::string bytes =
-        "\xEF\xBB\xBFk=0\r\n[b]\r\n[]\r\n[ ]\r\n[A] x\r\n[b]\n[a\0z]\r\n[\x83\x5D\r\n[c]"s;
+        "\xEF\xBB\xBFk=0\r\n[b]\r\n[]\r\n[ ]\r\n[A] x\r\n[b]\n[a\0z]\r\n[\x83\x5D\r\n[d \0]\r\n[c]"s;
     const ProfileView file(bytes);
-    EXPECT_EQ(file.SectionNames(), (std::vector<std::string>{"b", "A", "b", "a", "c"}));
+    EXPECT_EQ(file.SectionNames(), (std::vector<std::string>{"b", "A", "b", "a", "d", "c"}));
     EXPECT_TRUE(ProfileView(""sv).SectionNames().empty());
     EXPECT_TRUE(ProfileView("k=v\r\n"sv).SectionNames().empty());
 }

@@ -81,6 +81,9 @@ const DeliberateDifference kDeliberateDifferences[] = {
      "character alike",
      Concat({"[", kSmallRomanOneNec, "]\r\nk=v\r\n"}), std::string(kSmallRomanOneIbm), "k",
      kWholeValue, ""},
+    {"a NUL ends a section name and the blanks before it go too, so that a saved name "
+     "reads back; the service keeps them",
+     std::string("[s \0x]\r\nk=v\r\n", 13), "s", "k", kWholeValue, "v"},
     {"after a UTF-8 byte-order mark the file is still Shift-JIS; Wine decodes it as UTF-8, "
      "Windows reads the mark as part of the first line",
      Concat({"\xEF\xBB\xBF[s]\r\nk=", kKanjiJi, "\r\n"}), "s", "k", kWholeValue,
