@@ -1,6 +1,6 @@
 #include "catalog/ListCatalog.h"
 
-#include "catalog/ProfileView.h"
+#include "catalog/ProfileImage.h"
 
 namespace pivlon {
 namespace {
@@ -9,8 +9,8 @@ const std::string kCatalogPath = "Pivlon.dat";
 // Values are read into buffers of this size, their terminating zero included.
 constexpr std::size_t kValueBufferSize = 128;
 
-ProfileView ReadCatalog(ProfileStore& store) {
-    return ProfileView::Load(store, kCatalogPath);
+std::shared_ptr<const ProfileImage> ReadCatalog(ProfileStore& store) {
+    return ProfileImage::Load(store, kCatalogPath);
 }
 
 }  // namespace
@@ -19,17 +19,17 @@ ListCatalog::ListCatalog(ProfileStore& store, MessageSink& messages)
     : store_(store), messages_(messages) {}
 
 std::vector<std::string> ListCatalog::ListNames() const {
-    return ReadCatalog(store_).SectionNames();
+    return ReadCatalog(store_)->SectionNames();
 }
 
 // The description ends at the first missing or empty line; each line keeps its
 // line break so that a multi-line box shows the text as it stands.
 std::string ListCatalog::ReadDescription(const std::string& listName) const {
-    const ProfileView catalog = ReadCatalog(store_);
+    const std::shared_ptr<const ProfileImage> catalog = ReadCatalog(store_);
     std::string description;
     for (int n = 1;; ++n) {
         const std::string line =
-            catalog.ReadString(listName, "Info" + std::to_string(n), kValueBufferSize);
+            catalog->ReadString(listName, "Info" + std::to_string(n), kValueBufferSize);
         if (line.empty())
             return description;
         description += line;
@@ -39,7 +39,7 @@ std::string ListCatalog::ReadDescription(const std::string& listName) const {
 
 // The number read stays in serverType even when it names no known server.
 bool ListCatalog::ReadServerType(const std::string& listName, int& serverType) const {
-    serverType = static_cast<int>(ReadCatalog(store_).ReadInt(listName, "Type", 0));
+    serverType = static_cast<int>(ReadCatalog(store_)->ReadInt(listName, "Type", 0));
     if (serverType >= 1 && serverType <= 3)
         return true;
     messages_.ShowMessage(Message::Of(MessageId::CatalogError));
@@ -57,7 +57,7 @@ bool ListCatalog::ReadDigestList(const std::string& listName, std::string& diges
 
 bool ListCatalog::ReadRequiredValue(const std::string& listName, const std::string& key,
                                     std::string& value) const {
-    value = ReadCatalog(store_).ReadString(listName, key, kValueBufferSize);
+    value = ReadCatalog(store_)->ReadString(listName, key, kValueBufferSize);
     if (!value.empty())
         return true;
     messages_.ShowMessage(Message::Of(MessageId::CatalogError));

@@ -8,7 +8,8 @@
 
 namespace pivlon {
 
-// Reader of the list catalog "Pivlon.dat". Keeps nothing: every call reads the file afresh.
+// Reader of the list catalog "Pivlon.dat". Keeps nothing: every call asks the store,
+// which reads the file afresh unless it is provably unchanged.
 class ListCatalog {
   public:
     ListCatalog(ProfileStore& store, MessageSink& messages);

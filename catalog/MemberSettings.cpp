@@ -1,7 +1,7 @@
 #include "catalog/MemberSettings.h"
 
 #include "catalog/ProfileFile.h"
-#include "catalog/ProfileView.h"
+#include "catalog/ProfileImage.h"
 
 namespace pivlon {
 namespace {
@@ -23,10 +23,10 @@ std::string FormatMemberNumber(std::uint32_t memberNumber) {
 // other list's data.
 template <typename Change>
 void UpdateSettings(ProfileStore& store, Change change) {
-    const std::optional<std::string_view> bytes = store.Read(kSettingsPath);
-    if (!bytes)
+    const std::shared_ptr<const ProfileImage> image = store.Read(kSettingsPath);
+    if (!image)
         return;
-    ProfileFile settings{std::string(*bytes)};
+    ProfileFile settings{image->Bytes()};
     change(settings);
     store.Replace(kSettingsPath, settings.Bytes());
 }
@@ -36,11 +36,11 @@ void UpdateSettings(ProfileStore& store, Change change) {
 MemberSettings::MemberSettings(ProfileStore& store) : store_(store) {}
 
 MemberRecord MemberSettings::LoadMember(const std::string& listName) const {
-    const ProfileView settings = ProfileView::Load(store_, kSettingsPath);
+    const std::shared_ptr<const ProfileImage> settings = ProfileImage::Load(store_, kSettingsPath);
     MemberRecord member;
-    member.mailAddress = settings.ReadString(listName, "MailAddr", kValueBufferSize);
-    member.memberNumber = settings.ReadInt(listName, "MemberNo", 0);
-    member.password = settings.ReadString(listName, "Password", kValueBufferSize);
+    member.mailAddress = settings->ReadString(listName, "MailAddr", kValueBufferSize);
+    member.memberNumber = settings->ReadInt(listName, "MemberNo", 0);
+    member.password = settings->ReadString(listName, "Password", kValueBufferSize);
     return member;
 }
 
@@ -56,8 +56,8 @@ void MemberSettings::SaveMember(const std::string& listName, const MemberRecord&
 }
 
 std::string MemberSettings::LoadSenderPath() const {
-    return ProfileView::Load(store_, kSettingsPath)
-        .ReadString(kSenderSection, kSenderKey, kPathBufferSize);
+    return ProfileImage::Load(store_, kSettingsPath)
+        ->ReadString(kSenderSection, kSenderKey, kPathBufferSize);
 }
 
 void MemberSettings::SaveSenderPath(const std::string& path) {

@@ -14,7 +14,7 @@ struct MemberRecord {
     friend bool operator==(const MemberRecord&, const MemberRecord&) = default;
 };
 
-// Reader and writer of the member settings "Pivlon.ini". Keeps nothing in memory.
+// Reader and writer of the member settings "Pivlon.ini". Keeps nothing: every call asks the store.
 class MemberSettings {
   public:
     explicit MemberSettings(ProfileStore& store);

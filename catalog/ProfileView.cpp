@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "catalog/SectionIndex.h"
 #include "catalog/ShiftJis.h"
 
 namespace pivlon {
@@ -37,11 +38,9 @@ std::uint32_t ParseWholeNumber(std::string_view text) {
 
 }  // namespace
 
-ProfileView ProfileView::Load(ProfileStore& store, const std::string& path) {
-    return ProfileView(store.Read(path).value_or(std::string_view()));
-}
-
 std::vector<std::string> ProfileView::SectionNames() const {
+    if (sections_)
+        return sections_->Names();
     std::vector<std::string> names;
     for (auto header = NextSection(0); header; header = NextSection(header->next)) {
         if (!header->name.empty())
@@ -71,6 +70,12 @@ std::size_t ProfileView::ContentStart() const {
 }
 
 std::optional<ProfileLine> ProfileView::FindSection(std::string_view section) const {
+    if (sections_) {
+        const std::size_t start = sections_->FindHeader(section);
+        if (start == std::string_view::npos)
+            return std::nullopt;
+        return ParseProfileLine(bytes_, start);
+    }
     for (auto header = NextSection(0); header; header = NextSection(header->next)) {
         if (SameName(header->name, section))
             return header;

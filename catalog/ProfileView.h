@@ -8,22 +8,23 @@
 #include <vector>
 
 #include "catalog/ProfileLine.h"
-#include "platform/ProfileStore.h"
 
 namespace pivlon {
 
+class SectionIndex;
+
 // A profile (INI) file's bytes, held elsewhere, read by the rules of the Windows
-// profile service. Nothing is parsed ahead: each call scans the bytes only as far as
-// it needs. A UTF-8 byte-order mark at the start is skipped: the service would take
+// profile service. Without an index nothing is parsed ahead: each call scans the bytes
+// only as far as it needs; with the index of these bytes, a read goes straight to its
+// section. A UTF-8 byte-order mark at the start is skipped: the service would take
 // it as part of the first line and lose the first section.
 class ProfileView {
   public:
     explicit ProfileView(std::string_view bytes) : bytes_(bytes) {}
+    ProfileView(std::string_view bytes, const SectionIndex& sections)
+        : bytes_(bytes), sections_(&sections) {}
     // The bytes must outlive the view: a temporary string would not.
     explicit ProfileView(std::string&&) = delete;
-    // The file as the store reads it, valid until the store's next read; a missing or
-    // unreadable file reads as an empty one.
-    static ProfileView Load(ProfileStore& store, const std::string& path);
 
     // Names of the sections in file order, duplicates included; empty names are left out.
     std::vector<std::string> SectionNames() const;
@@ -43,15 +44,16 @@ class ProfileView {
     std::optional<ProfileLine> FindSection(std::string_view section) const;
     // The lines after a header, up to the next header.
     std::vector<ProfileLine> SectionBody(const ProfileLine& header) const;
-
-  private:
     // The first header at or after `from`.
     std::optional<ProfileLine> NextSection(std::size_t from) const;
+
+  private:
     // The value with one pair of matching quotes dropped; none when the key is missing
     // or its line holds no '='.
     std::optional<std::string_view> FindValue(std::string_view section, std::string_view key) const;
 
     std::string_view bytes_;
+    const SectionIndex* sections_ = nullptr;  // of these very bytes, when given
 };
 
 // The first entry of this name in a section's body: within a section the first key wins.

@@ -75,6 +75,13 @@ bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+std::string FoldAsciiCase(std::string_view text) {
+    std::string folded(text);
+    for (std::size_t i = 0; i < folded.size(); i += CharLengthAt(folded, i))
+        folded[i] = FoldedByte(folded[i]);
+    return folded;
+}
+
 std::string_view CutToWholeChars(std::string_view text, std::size_t maxBytes) {
     std::size_t end = 0;
     while (end < text.size() && end + CharLengthAt(text, end) <= maxBytes) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 // Walking Shift-JIS (code page 932) text by character. A trail byte can look like
@@ -21,6 +22,9 @@ std::size_t FindLastChar(std::string_view text, char wanted);
 // Equal once the ASCII letters that stand as characters of their own are lower-cased
 // in each text: a trail byte that looks like a letter is never folded.
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);
+// The text with those letters lower-cased: two texts are equal ignoring ASCII case
+// exactly when their folded forms are equal byte for byte.
+std::string FoldAsciiCase(std::string_view text);
 
 // The longest prefix of whole characters no longer than maxBytes.
 std::string_view CutToWholeChars(std::string_view text, std::size_t maxBytes);

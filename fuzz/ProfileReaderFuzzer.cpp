@@ -12,6 +12,7 @@
 
 #include "FuzzCheck.h"
 #include "ProfileModel.h"
+#include "catalog/ProfileImage.h"
 #include "catalog/ProfileView.h"
 
 namespace pivlon::fuzz {
@@ -84,14 +85,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace pivlon::fuzz;
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const pivlon::ProfileView file(bytes);
+    const pivlon::ProfileImage indexed(bytes);
     const std::vector<std::string> names = file.SectionNames();
     CheckSectionNames(names);
+    Check(indexed.SectionNames() == names, "the indexed image lists other sections");
     const std::vector<std::string> keys = model::KeyCandidates(bytes, kMostKeys);
     for (const std::string& section : SectionsToRead(names)) {
         for (const std::string& key : keys) {
             const std::string whole = file.ReadString(section, key, kWholeValue);
             CheckCuts(file, section, key, whole);
             CheckNumber(file, section, key, whole);
+            Check(indexed.ReadString(section, key, kWholeValue) == whole,
+                  "the indexed image reads another value");
         }
     }
     return 0;

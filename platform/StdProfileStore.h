@@ -1,19 +1,19 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
-#include "platform/ProfileStore.h"
+#include "platform/CachingProfileStore.h"
 
 namespace pivlon {
 
-// The profile store over the real file system, with the standard library only.
-class StdProfileStore : public ProfileStore {
-  public:
-    std::optional<std::string_view> Read(const std::string& path) override;
-    bool Replace(const std::string& path, const std::string& bytes) override;
-
-  private:
-    std::string buffer_;  // the bytes of the last read, its capacity kept for the next
+// The profile store over the real file system of the native builds: the standard
+// library for the files, POSIX stat for the one metadata query of each read.
+class StdProfileStore : public CachingProfileStore {
+  protected:
+    FileStatus QueryFile(const std::string& path) override;
+    std::optional<std::string> ReadWholeFile(const std::string& path) override;
+    bool ReplaceWholeFile(const std::string& path, const std::string& bytes) override;
 };
 
 }  // namespace pivlon

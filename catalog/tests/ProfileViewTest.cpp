@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "catalog/ProfileImage.h"
 #include "catalog/ProfileView.h"
 
 using namespace std::string_literals;
@@ -59,9 +60,12 @@ TEST(ProfileViewTest, ValuesAreFoundAndTrimmedAsTheProfileServiceDoes) {
         // 0x3D can never be a trail byte: a lone lead byte leaves the '=' in force.
         {"lone lead byte before '='", "[s]\r\n\x83=v\r\n", "s", "\x83", "v"},
     };
+    // The indexed image finds its sections by the same rules as the scan.
     for (const ReadCase& c : cases) {
         EXPECT_EQ(ProfileView(c.bytes).ReadString(c.section, c.key, kWholeValue), c.expected)
             << c.rule;
+        EXPECT_EQ(ProfileImage(c.bytes).ReadString(c.section, c.key, kWholeValue), c.expected)
+            << c.rule << " (indexed)";
     }
 }
 
@@ -86,6 +90,7 @@ TEST(ProfileViewTest, SectionNamesStandInFileOrderWithDuplicates) {
         "\xEF\xBB\xBFk=0\r\n[b]\r\n[]\r\n[ ]\r\n[A] x\r\n[b]\n[a\0z]\r\n[\x83\x5D\r\n[d \0]\r\n[c]"s;
     const ProfileView file(bytes);
     EXPECT_EQ(file.SectionNames(), (std::vector<std::string>{"b", "A", "b", "a", "d", "c"}));
+    EXPECT_EQ(ProfileImage(bytes).SectionNames(), file.SectionNames());
     EXPECT_TRUE(ProfileView(""sv).SectionNames().empty());
     EXPECT_TRUE(ProfileView("k=v\r\n"sv).SectionNames().empty());
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/win32/Encoding.h"
 #include "platform/win32/FileReplacement.h"
@@ -30,8 +31,8 @@ class ScopedHandle {
     HANDLE handle_;
 };
 
-// Reads to the end of the file into `buffer`, which keeps its capacity: the size the
-// file has now is only a first guess when another program is writing it.
+// Reads to the end of the file: the size the file has now is only a first guess when
+// another program is writing it.
 bool ReadToEnd(HANDLE file, std::string& buffer) {
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file, &size))
@@ -53,27 +54,49 @@ bool ReadToEnd(HANDLE file, std::string& buffer) {
     return true;
 }
 
+std::uint64_t Join(DWORD high, DWORD low) {
+    return (static_cast<std::uint64_t>(high) << 32) | low;
+}
+
+// FILETIME counts 100 ns from 1601; the stamp counts nanoseconds from 1970.
+std::int64_t UnixNanoseconds(const FILETIME& time) {
+    constexpr std::int64_t kTicksFrom1601To1970 = 116444736000000000;
+    const auto ticks = static_cast<std::int64_t>(Join(time.dwHighDateTime, time.dwLowDateTime));
+    return (ticks - kTicksFrom1601To1970) * 100;
+}
+
 }  // namespace
 
-std::optional<std::string_view> Win32ProfileStore::Read(const std::string& path) {
+// Only a file that is not there reads as empty; one that is there but cannot be
+// read (a folder, a file locked by another program) must not pass for empty, or a
+// save would overwrite it. Without a handle Windows tells no file number; the creation
+// time stands in for it (Wine gives the time of the file's last change there).
+FileStatus Win32ProfileStore::QueryFile(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &data)) {
+        const DWORD error = GetLastError();
+        const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        return {missing ? FileStatus::Kind::Missing : FileStatus::Kind::Unreadable, {}};
+    }
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        return {FileStatus::Kind::Unreadable, {}};
+    return {
+        FileStatus::Kind::Regular,
+        {0, Join(data.ftCreationTime.dwHighDateTime, data.ftCreationTime.dwLowDateTime),
+         Join(data.nFileSizeHigh, data.nFileSizeLow), UnixNanoseconds(data.ftLastWriteTime), 0}};
+}
+
+std::optional<std::string> Win32ProfileStore::ReadWholeFile(const std::string& path) {
     const ScopedHandle file(CreateFileW(Widen(path).c_str(), GENERIC_READ,
                                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    // Only a file that is not there reads as empty; one that is there but cannot be
-    // read (a folder, a file locked by another program) must not pass for empty, or a
-    // save would overwrite it.
-    if (file.Get() == INVALID_HANDLE_VALUE) {
-        const DWORD error = GetLastError();
-        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
-            return std::string_view();
+    std::string bytes;
+    if (file.Get() == INVALID_HANDLE_VALUE || !ReadToEnd(file.Get(), bytes))
         return std::nullopt;
-    }
-    if (!ReadToEnd(file.Get(), buffer_))
-        return std::nullopt;
-    return std::string_view(buffer_);
+    return bytes;
 }
 
-bool Win32ProfileStore::Replace(const std::string& path, const std::string& bytes) {
+bool Win32ProfileStore::ReplaceWholeFile(const std::string& path, const std::string& bytes) {
     return ReplaceFileContent(Widen(path), bytes);
 }
 

@@ -1,21 +1,21 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
-#include "platform/ProfileStore.h"
+#include "platform/CachingProfileStore.h"
 
 namespace pivlon::win32 {
 
-// The profile store over the Windows file API. The file is opened for each read and
-// shared with every other program, which may be writing it or replacing it; a save
-// replaces the whole file in one move.
-class Win32ProfileStore : public ProfileStore {
-  public:
-    std::optional<std::string_view> Read(const std::string& path) override;
-    bool Replace(const std::string& path, const std::string& bytes) override;
-
-  private:
-    std::string buffer_;  // the bytes of the last read, its capacity kept for the next
+// The profile store over the Windows file API. Each read asks for the file's
+// attributes by name, which needs no handle; the file is opened only to read it
+// afresh, shared with every other program, which may be writing it or replacing it.
+// A save replaces the whole file in one move.
+class Win32ProfileStore : public CachingProfileStore {
+  protected:
+    FileStatus QueryFile(const std::string& path) override;
+    std::optional<std::string> ReadWholeFile(const std::string& path) override;
+    bool ReplaceWholeFile(const std::string& path, const std::string& bytes) override;
 };
 
 }  // namespace pivlon::win32

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <map>
-#include <optional>
+#include <memory>
 #include <set>
 #include <string>
-#include <string_view>
 
+#include "catalog/ProfileImage.h"
 #include "platform/ProfileStore.h"
 
 namespace pivlon::testing {
@@ -13,13 +13,12 @@ namespace pivlon::testing {
 // Profile files held in memory; writes can be refused as by a read-only file.
 class FakeProfileStore : public ProfileStore {
   public:
-    std::optional<std::string_view> Read(const std::string& path) override {
+    std::shared_ptr<const ProfileImage> Read(const std::string& path) override {
         if (unreadable.contains(path))
-            return std::nullopt;
+            return nullptr;
         auto found = files.find(path);
-        if (found == files.end())
-            return std::string_view();
-        return found->second;
+        return std::make_shared<const ProfileImage>(found == files.end() ? std::string()
+                                                                         : found->second);
     }
     bool Replace(const std::string& path, const std::string& bytes) override {
         if (refuseWrites)
