@@ -163,10 +163,11 @@ pivlon_wait_for_exit() {
 }
 
 # True when the prefix can run what this machine's Wine can run: a prefix made
-# before the 32-bit Wine was installed lacks syswow64 and runs no 32-bit program.
+# before the 32-bit Wine was installed has an empty syswow64 and runs no 32-bit
+# program.
 pivlon_prefix_is_current() {
     [[ -f $wine_home/prefix.ready ]] || return 1
-    [[ ! -x $pivlon_wine32 || -d $WINEPREFIX/drive_c/windows/syswow64 ]]
+    [[ ! -x $pivlon_wine32 || -f $WINEPREFIX/drive_c/windows/syswow64/kernel32.dll ]]
 }
 
 # Creates the prefix on first use, or anew when it is not current, and imports
