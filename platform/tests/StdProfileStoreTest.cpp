@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -32,9 +33,11 @@ void WriteFile(const fs::path& path, const std::string& bytes) {
 class StdProfileStoreTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        // A random part keeps the folders of test runs side by side apart.
         folder_ = fs::temp_directory_path() /
                   ("pivlon-store-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                   "-" + std::to_string(std::random_device{}()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }
