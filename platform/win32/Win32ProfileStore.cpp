@@ -1,12 +1,17 @@
 #include "platform/win32/Win32ProfileStore.h"
 
 #include <windows.h>
+#include <winternl.h>
 
 #include <algorithm>
 #include <cstdint>
 
 #include "platform/win32/Encoding.h"
 #include "platform/win32/FileReplacement.h"
+
+// In ntdll since Windows 2000, though the SDK's winternl.h leaves it out.
+extern "C" NTSTATUS NTAPI NtQueryFullAttributesFile(POBJECT_ATTRIBUTES attributes,
+                                                    PFILE_NETWORK_OPEN_INFORMATION info);
 
 namespace pivlon::win32 {
 namespace {
@@ -54,36 +59,41 @@ bool ReadToEnd(HANDLE file, std::string& buffer) {
     return true;
 }
 
-std::uint64_t Join(DWORD high, DWORD low) {
-    return (static_cast<std::uint64_t>(high) << 32) | low;
-}
+constexpr NTSTATUS kObjectNameNotFound = static_cast<NTSTATUS>(0xC0000034);
+constexpr NTSTATUS kObjectPathNotFound = static_cast<NTSTATUS>(0xC000003A);
 
-// FILETIME counts 100 ns from 1601; the stamp counts nanoseconds from 1970.
-std::int64_t UnixNanoseconds(const FILETIME& time) {
+// File times count 100 ns from 1601; the stamp counts nanoseconds from 1970.
+std::int64_t UnixNanoseconds(const LARGE_INTEGER& time) {
     constexpr std::int64_t kTicksFrom1601To1970 = 116444736000000000;
-    const auto ticks = static_cast<std::int64_t>(Join(time.dwHighDateTime, time.dwLowDateTime));
-    return (ticks - kTicksFrom1601To1970) * 100;
+    return (time.QuadPart - kTicksFrom1601To1970) * 100;
 }
 
 }  // namespace
 
 // Only a file that is not there reads as empty; one that is there but cannot be
 // read (a folder, a file locked by another program) must not pass for empty, or a
-// save would overwrite it. Without a handle Windows tells no file number; the creation
-// time stands in for it (Wine gives the time of the file's last change there).
+// save would overwrite it. The file's attributes by name need no handle, so no open;
+// of all the queries that need none, only this one tells the time of the file's last
+// change, which a replacement, a write with its old last-write time set again, or a
+// change of access sets anew. Windows tells no file number without a handle: the
+// creation time stands in for it.
 FileStatus Win32ProfileStore::QueryFile(const std::string& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExW(Widen(path).c_str(), GetFileExInfoStandard, &data)) {
-        const DWORD error = GetLastError();
-        const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-        return {missing ? FileStatus::Kind::Missing : FileStatus::Kind::Unreadable, {}};
-    }
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+    UNICODE_STRING ntPath{};
+    if (!RtlDosPathNameToNtPathName_U(Widen(path).c_str(), &ntPath, nullptr, nullptr))
         return {FileStatus::Kind::Unreadable, {}};
-    return {
-        FileStatus::Kind::Regular,
-        {0, Join(data.ftCreationTime.dwHighDateTime, data.ftCreationTime.dwLowDateTime),
-         Join(data.nFileSizeHigh, data.nFileSizeLow), UnixNanoseconds(data.ftLastWriteTime), 0}};
+    OBJECT_ATTRIBUTES attributes{};
+    InitializeObjectAttributes(&attributes, &ntPath, OBJ_CASE_INSENSITIVE, nullptr, nullptr);
+    FILE_NETWORK_OPEN_INFORMATION info{};
+    const NTSTATUS status = NtQueryFullAttributesFile(&attributes, &info);
+    RtlFreeUnicodeString(&ntPath);
+    if (status == kObjectNameNotFound || status == kObjectPathNotFound)
+        return {FileStatus::Kind::Missing, {}};
+    if (status < 0 || (info.FileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        return {FileStatus::Kind::Unreadable, {}};
+    return {FileStatus::Kind::Regular,
+            {0, static_cast<std::uint64_t>(info.CreationTime.QuadPart),
+             static_cast<std::uint64_t>(info.EndOfFile.QuadPart),
+             UnixNanoseconds(info.LastWriteTime), UnixNanoseconds(info.ChangeTime)}};
 }
 
 std::optional<std::string> Win32ProfileStore::ReadWholeFile(const std::string& path) {
