@@ -71,9 +71,9 @@ std::int64_t UnixNanoseconds(const LARGE_INTEGER& time) {
 }  // namespace
 
 // Only a file that is not there reads as empty; one that is there but cannot be
-// read (a folder, a file locked by another program) must not pass for empty, or a
-// save would overwrite it. The file's attributes by name need no handle, so no open;
-// of all the queries that need none, only this one tells the time of the file's last
+// read (a folder here; a file locked by another program when it is read afresh) must
+// not pass for empty, or a save would overwrite it. The attributes by name need no
+// handle and, unlike those of GetFileAttributesExW, include the time of the file's last
 // change, which a replacement, a write with its old last-write time set again, or a
 // change of access sets anew. Windows tells no file number without a handle: the
 // creation time stands in for it.
