@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -52,6 +53,7 @@ class CommanderTest : public ::testing::Test {
         return *driver_;
     }
     std::string Settings() const { return folder_.Read(L"Pivlon.ini"); }
+    void ExpectSendThrough(const std::wstring& sender);
 
     ScratchFolder folder_;
     std::unique_ptr<PivlonDriver> driver_;
@@ -243,11 +245,12 @@ TEST_F(CommanderTest, EnterWithoutTheMailClientSaysToStartIt) {
     EXPECT_EQ(boxes, std::vector<MessageBoxSeen>{startTheMailClient});
 }
 
-TEST_F(CommanderTest, SendHandsTheMailToTheSenderAndSelectsNoSignature) {
+// Sends a join with the address given through the sender at `sender` and checks
+// what that sender received and which signature its editor ended on.
+void CommanderTest::ExpectSendThrough(const std::wstring& sender) {
     const std::wstring capture = folder_.PathOf(L"capture");
     SetEnvironmentVariableW(L"PIVLON_SENDER_CAPTURE", capture.c_str());
-    folder_.Write(L"Pivlon.ini",
-                  "[Pivlon]\r\nDravex=" + Narrow(StandinPath(kSenderProgram)) + "\r\n");
+    folder_.Write(L"Pivlon.ini", "[Pivlon]\r\nDravex=" + Narrow(sender) + "\r\n");
     const auto before = MailFilesIn(TemporaryDirectory());
     MailClientRunning mailClient;
     PivlonDriver& pivlon = Start();
@@ -267,6 +270,20 @@ TEST_F(CommanderTest, SendHandsTheMailToTheSenderAndSelectsNoSignature) {
     EXPECT_EQ(MailFilesIn(TemporaryDirectory()), before);
     EXPECT_EQ(Settings().find("MailAddr"), std::string::npos);  // sending stores nothing
 }
+
+TEST_F(CommanderTest, SendHandsTheMailToTheSenderAndSelectsNoSignature) {
+    ExpectSendThrough(StandinPath(kSenderProgram));
+}
+
+#ifdef PIVLON_OTHER_STANDINS_DIR
+// The build for the other architecture lends its sender: a 32-bit Pivlon hands
+// its mail to a 64-bit sender and selects the signature in its editor, across the two.
+TEST_F(CommanderTest, SendReachesASenderOfTheOtherArchitecture) {
+    std::wstring folder = PIVLON_OTHER_STANDINS_DIR;
+    std::replace(folder.begin(), folder.end(), L'/', L'\\');
+    ExpectSendThrough(folder + L'\\' + kSenderProgram);
+}
+#endif
 
 }  // namespace
 }  // namespace pivlon::e2e
