@@ -206,8 +206,8 @@ void CommanderDialog::SaveMemberOf(const std::string& listName) {
     settings_.SaveMember(listName, {request.mailAddress, request.memberNumber, request.password});
 }
 
-void CommanderDialog::SaveControls() {
-    ExchangeData(Direction::Save);
+bool CommanderDialog::SaveControls() {
+    return ExchangeData(Direction::Save);
 }
 
 // Only the shown page's option counts; the other pages' options keep their values.
