@@ -1,8 +1,8 @@
 // A short scripted tour of Pivlon for ./run on a machine without a screen:
 // shows every tab page of every list and the two small dialogs, picks a list,
-// chooses an operation, sends, and hands each window over for a screenshot. At each stop it writes
-// "<stage>.rect" (the window's screen rectangle) into the handshake folder and
-// waits for "<stage>.done".
+// chooses an operation, sends, and hands each window over for a screenshot. At
+// each stop it writes "<stage>.rect" (the window's screen rectangle) into the
+// handshake folder and waits for "<stage>.done".
 //
 //   demo_tour.exe <pivlon.exe> <demo folder> <handshake folder>
 #include <windows.h>
