@@ -1,6 +1,7 @@
 #include "catalog/ListCatalog.h"
 
 #include "catalog/ProfileView.h"
+#include "tables/ServerFamilies.h"
 
 namespace pivlon {
 namespace {
@@ -37,10 +38,10 @@ std::string ListCatalog::ReadDescription(const std::string& listName) const {
     }
 }
 
-// The number read stays in serverType even when it names no known server.
+// The number read stays in serverType even when it names no family.
 bool ListCatalog::ReadServerType(const std::string& listName, int& serverType) const {
     serverType = static_cast<int>(ReadCatalog(store_).ReadInt(listName, "Type", 0));
-    if (serverType >= 1 && serverType <= 3)
+    if (FindServerFamily(serverType) != nullptr)
         return true;
     messages_.ShowMessage(Message::Of(MessageId::CatalogError));
     return false;
