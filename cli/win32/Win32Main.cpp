@@ -1,5 +1,7 @@
-#include <shellapi.h>
 #include <windows.h>
+
+// After <windows.h>, whose types it uses.
+#include <shellapi.h>
 
 #include <string>
 #include <vector>

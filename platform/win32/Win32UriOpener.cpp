@@ -1,7 +1,9 @@
 #include "platform/win32/Win32UriOpener.h"
 
-#include <shellapi.h>
 #include <windows.h>
+
+// After <windows.h>, whose types it uses.
+#include <shellapi.h>
 
 #include "platform/win32/Encoding.h"
 
