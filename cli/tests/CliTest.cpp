@@ -39,7 +39,10 @@ std::string DumpedMail(const std::string& listName, const OperationRow& row) {
 class CliTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() / "pivlon-cli-test";
+        // A folder per test: CTest runs them side by side.
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("pivlon-cli-" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         std::filesystem::copy_file(PIVLON_E2E_DATA "/dump-catalog.dat", folder_ / "Pivlon.dat");
