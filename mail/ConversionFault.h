@@ -13,6 +13,7 @@ enum class ConversionFaultKind {
     BrokenCharacter,     // not a character of the input's encoding at all
     ControlByte,         // ESC, SO or SI, which would switch the output's character set
     UnknownEscape,       // an escape sequence ISO-2022-JP does not have
+    NotPlainAscii,       // a mail header that must be ASCII, such as an address
 };
 
 struct ConversionFault {
