@@ -12,8 +12,13 @@ enum class ExitStatus {
     notOffered = 6,          // the list's server family has no such operation
     memberNumberRefused = 7,
     mailNumbersRefused = 8,
-    notConvertible = 9,  // a text has no form in the encoding it must go out in
-    openFailed = 10,     // the desktop did not take the mailto: URI
+    notConvertible = 9,      // a text has no form in the encoding it must go out in
+    openFailed = 10,         // the desktop did not take the mailto: URI
+    mailUnreadable = 11,     // import: the MAIL file cannot be read
+    notAMail = 12,           // import: an empty file, binary data, no header block
+    evidenceMissing = 13,    // import: the headers leave a family, address or name open
+    listExists = 14,         // import --write: the catalog has a list of that name
+    catalogNotWritten = 15,  // import --write: Pivlon.dat cannot hold it, or was not replaced
 };
 
 }  // namespace pivlon::cli

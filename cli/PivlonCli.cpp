@@ -7,6 +7,7 @@
 #include "cli/CliCatalog.h"
 #include "cli/CliFailure.h"
 #include "cli/ComposeMail.h"
+#include "cli/ImportCommand.h"
 #include "cli/ListsCommand.h"
 #include "cli/MailFormats.h"
 #include "cli/OperationNames.h"
@@ -22,6 +23,7 @@ struct Subcommands {
     CLI::App* compose;
     CLI::App* open;
     CLI::App* servers;
+    CLI::App* import;
 };
 
 void AddMailOptions(CLI::App& command, MailOptions& options) {
@@ -43,7 +45,8 @@ void AddMailOptions(CLI::App& command, MailOptions& options) {
     command.add_option("--numbers", options.numbers, "the mail numbers of get, as 1-10,13");
 }
 
-Subcommands AddSubcommands(CLI::App& app, bool& json, MailOptions& options) {
+Subcommands AddSubcommands(CLI::App& app, bool& json, MailOptions& options,
+                           ImportOptions& importOptions) {
     Subcommands commands{};
     commands.lists = app.add_subcommand("lists",
                                         "one line per catalog list: name, family, "
@@ -64,6 +67,7 @@ Subcommands AddSubcommands(CLI::App& app, bool& json, MailOptions& options) {
     AddMailOptions(*commands.open, options);
     commands.servers = app.add_subcommand(
         "servers", "where the real list servers do not do what a mail intends, and what to do");
+    commands.import = AddImportCommand(app, importOptions);
     return commands;
 }
 
@@ -98,13 +102,15 @@ void RunOpen(const CliPlatform& platform, const MailOptions& options) {
 }
 
 void Dispatch(const Subcommands& commands, const CliPlatform& platform, bool json,
-              const MailOptions& options) {
+              const MailOptions& options, const ImportOptions& importOptions) {
     if (commands.lists->parsed()) {
         RunLists(platform, json);
     } else if (commands.compose->parsed()) {
         RunCompose(platform, options);
     } else if (commands.open->parsed()) {
         RunOpen(platform, options);
+    } else if (commands.import->parsed()) {
+        RunImport(platform, importOptions);
     } else {
         platform.terminal.WriteText(OutputStream::standardOutput, ServersTable());
     }
@@ -122,7 +128,8 @@ int RunPivlonCli(const std::vector<std::string>& arguments, const CliPlatform& p
                    "the folder of Pivlon.dat and Pivlon.ini (default: the current folder)");
     bool json = false;
     MailOptions options;
-    const Subcommands commands = AddSubcommands(app, json, options);
+    ImportOptions importOptions;
+    const Subcommands commands = AddSubcommands(app, json, options, importOptions);
 
     std::vector<const char*> argv;
     for (const std::string& argument : arguments) {
@@ -132,7 +139,7 @@ int RunPivlonCli(const std::vector<std::string>& arguments, const CliPlatform& p
         app.parse(static_cast<int>(argv.size()), argv.data());
         if (!folder.empty())
             EnterFolder(folder);
-        Dispatch(commands, platform, json, options);
+        Dispatch(commands, platform, json, options, importOptions);
     } catch (const CLI::CallForHelp&) {
         platform.terminal.WriteText(OutputStream::standardOutput, app.help());
         return 0;
