@@ -6,8 +6,6 @@
 namespace pivlon {
 namespace {
 
-constexpr std::size_t kValueBufferSize = ListCatalog::kValueBufferSize;
-
 ProfileView ReadCatalog(ProfileStore& store) {
     return ProfileView::Load(store, ListCatalog::kPath);
 }
