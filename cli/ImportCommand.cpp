@@ -120,10 +120,8 @@ CLI::App* AddImportCommand(CLI::App& app, ImportOptions& options) {
         ->required()
         ->transform(CLI::Validator(Absolute, ""));
     command->add_option("--name", options.name, "the list's name, where the headers name none");
-    command
-        ->add_option("--type", options.type,
-                     "the list's server family, where the headers tell none: " + FamilyTypes())
-        ->check(CLI::Range(1, 3));
+    command->add_option("--type", options.type,
+                        "the list's server family, where the headers tell none: " + FamilyTypes());
     command->add_flag("--write", options.write,
                       "append the section at the end of Pivlon.dat (never over a list of the "
                       "same name)");
@@ -135,8 +133,7 @@ void RunImport(const CliPlatform& platform, const ImportOptions& options) {
     ImportChoices choices;
     if (!options.name.empty())
         choices.listName = ShiftJisOf(platform.converter, "--name", options.name);
-    if (options.type != 0)
-        choices.serverType = options.type;
+    choices.serverType = options.type;
     const EntryProposal proposal = ProposeEntry(headers, choices, platform.converter);
     WriteLines(platform, proposal.found, "found ");
     if (!proposal.entry) {

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <optional>
 #include <string>
 
 #include "cli/CliPlatform.h"
@@ -12,7 +13,7 @@ namespace pivlon::cli {
 struct ImportOptions {
     std::string mail;  // a path, made absolute when parsed, or "-" for standard input
     std::string name;
-    int type = 0;
+    std::optional<int> type;
     bool write = false;
 };
 
