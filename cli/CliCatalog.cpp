@@ -43,10 +43,12 @@ std::string FindList(const ListCatalog& catalog, const Utf8Converter& converter,
                      const std::string& nameUtf8) {
     const std::string wanted = ShiftJisOf(converter, "the list name", nameUtf8);
     const std::vector<std::string> names = catalog.ListNames();
-    std::string known;
     for (const std::string& name : names) {
         if (sjis::EqualIgnoringAsciiCase(name, wanted))
             return name;
+    }
+    std::string known;
+    for (const std::string& name : names) {
         known +=
             (known.empty() ? "" : ", ") + Utf8Of(converter, "a list name of the catalog", name);
     }

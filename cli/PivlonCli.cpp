@@ -2,8 +2,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include <sstream>
-
 #include "cli/CliCatalog.h"
 #include "cli/CliFailure.h"
 #include "cli/ComposeMail.h"

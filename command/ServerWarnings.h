@@ -23,7 +23,7 @@ struct ServerWarning {
 
 std::span<const ServerWarning> ServerWarnings();
 
-// The warnings that apply to this operation for this request, in table order.
+// Whether the warning concerns this family and operation, and the request fits its case.
 bool Applies(const ServerWarning& warning, int serverType, CommandOperation operation,
              const CommandRequest& request);
 

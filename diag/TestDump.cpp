@@ -81,6 +81,11 @@ bool WriteTestDump(DialogHost& host, CommandRequest& request, std::string& mailT
     }
     std::unique_ptr<OutputFile> file = std::move(std::get<std::unique_ptr<OutputFile>>(created));
     DumpWriter out(*file);
+    // The list name and mail numbers are borrowed and given back, so that a dump ended by a
+    // failed write leaves the dialog holding the selected list's name: the member data typed
+    // for it must not be saved under the last list dumped.
+    const std::string heldListName = request.listName;
+    const std::string heldMailNumbers = request.mailNumbers;
     const int count = host.ListEntryCount();
     request.mailNumbers = kDumpMailNumbers;
     for (int i = 0; i < count; ++i) {
@@ -88,6 +93,8 @@ bool WriteTestDump(DialogHost& host, CommandRequest& request, std::string& mailT
         if (!WriteRecord(out, request, mailText, catalog))
             break;
     }
+    request.listName = heldListName;
+    request.mailNumbers = heldMailNumbers;
     const std::optional<FileError> closeError = file->Close();
     const std::optional<FileError>& error = out.Error() ? out.Error() : closeError;
     if (error) {

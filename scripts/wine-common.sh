@@ -15,13 +15,30 @@
 
 pivlon_scripts_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
+# Debian's /usr/bin/wine starts every program through the 32-bit loader once
+# wine32 is installed, even in the middle of a run. Each program is started by
+# the loader of its own architecture instead, so that what runs does not
+# depend on what is being installed meanwhile.
+pivlon_wine64=/usr/lib/wine/wine64
+pivlon_wine32=/usr/lib/wine/wine
+
+# Where the harness reports its own failures: standard error, unless the caller
+# chose another descriptor (wine-run reports on standard output, which CTest's
+# test discovery shows with its error).
+pivlon_report_fd=2
+
+# A failure of the harness: one line, then the log that explains it.
 pivlon_fail() {
-    echo "wine: $*" >&2
+    echo "wine: $1" >&"$pivlon_report_fd"
+    [[ -n ${2:-} ]] && pivlon_show_log "$2"
     return 1
 }
 
 pivlon_show_log() {
-    [[ -s $1 ]] && sed 's/^/    /' "$1" >&2
+    if [[ -s $1 ]]; then
+        echo "  log $1:" >&"$pivlon_report_fd"
+        sed 's/^/    /' "$1" >&"$pivlon_report_fd"
+    fi
     return 0
 }
 
@@ -31,6 +48,8 @@ pivlon_wine_environment() {
     mkdir -p "$wine_home" || return 1
     export WINEPREFIX="$wine_home/prefix"
     export WINEARCH=win64
+    # A 64-bit program starting a 32-bit one finds that loader beside this one.
+    export WINELOADER=$pivlon_wine64
     # Debian's wine script also stays quiet about the missing 32-bit loader only with -all.
     export WINEDEBUG=-all
     # No Mono or Gecko install prompts, no menu entries written into $HOME.
@@ -64,6 +83,24 @@ pivlon_wine_home_of() {
     pivlon_fail "$1 is not inside a CMake build directory; set PIVLON_WINE_HOME"
 }
 
+# Sets pivlon_loader to the loader for the Windows program $1, chosen by the
+# machine field of its PE header.
+pivlon_choose_loader() {
+    local header_offset machine
+    header_offset=$(od -An -t u4 -j 60 -N 4 "$1" 2>/dev/null | tr -d ' ')
+    [[ -n $header_offset ]] && machine=$(od -An -t x2 -j $((header_offset + 4)) -N 2 "$1" |
+        tr -d ' ')
+    case ${machine:-} in
+        8664) pivlon_loader=$pivlon_wine64 ;;
+        014c)
+            pivlon_loader=$pivlon_wine32
+            [[ -x $pivlon_loader ]] ||
+                pivlon_fail "$1 is a 32-bit program and the 32-bit Wine is missing (wine32:i386)"
+            ;;
+        *) pivlon_fail "$1 is not a Windows program for x86 or x86-64" ;;
+    esac
+}
+
 # Z:\ is the Unix root inside Wine.
 pivlon_windows_path() {
     local path=${1//\//\\}
@@ -89,15 +126,15 @@ pivlon_ensure_display() {
             return 0
         fi
         if ! kill -0 "$xvfb_pid" 2>/dev/null; then
-            pivlon_show_log "$wine_home/xvfb.log"
             xvfb_pid=
-            pivlon_fail "Xvfb did not start"
+            pivlon_fail "the virtual display (Xvfb) did not start" "$wine_home/xvfb.log"
             return 1
         fi
         sleep 0.05
     done
     pivlon_stop_xvfb
-    pivlon_fail "Xvfb gave no display number within 10 s"
+    pivlon_fail "the virtual display (Xvfb) gave no display number within 10 s" \
+        "$wine_home/xvfb.log"
 }
 
 pivlon_stop_xvfb() {
@@ -125,63 +162,98 @@ pivlon_wait_for_exit() {
     return 0
 }
 
-# Creates the prefix on first use and imports our registry settings whenever
-# they are new or have changed. Only while no wineserver of ours runs: it
-# waits for the server to end so that the registry is on disk.
+# True when the prefix can run what this machine's Wine can run: a prefix made
+# before the 32-bit Wine was installed has an empty syswow64 and runs no 32-bit
+# program.
+pivlon_prefix_is_current() {
+    [[ -f $wine_home/prefix.ready ]] || return 1
+    [[ ! -x $pivlon_wine32 || -f $WINEPREFIX/drive_c/windows/syswow64/kernel32.dll ]]
+}
+
+# Creates the prefix on first use, or anew when it is not current, and imports
+# our registry settings whenever they are new or have changed. Only while no
+# wineserver of ours runs: it waits for the server to end so that the registry
+# is on disk.
 pivlon_ensure_prefix() {
     local settings="$pivlon_scripts_dir/wine-settings.reg"
     local imported="$wine_home/settings-imported.reg"
-    local ready="$wine_home/prefix.ready"
-    if [[ ! -f $ready ]]; then
-        rm -rf "$WINEPREFIX" "$imported"
+    if ! pivlon_prefix_is_current; then
+        rm -rf "$WINEPREFIX" "$imported" "$wine_home/prefix.ready"
         echo "wine: creating the Wine prefix $WINEPREFIX" >&2
-        if ! wineboot -i >"$wine_home/wineboot.log" 2>&1 </dev/null 9>&-; then
-            pivlon_show_log "$wine_home/wineboot.log"
-            pivlon_fail "wineboot -i failed"
+        # Through Debian's wine, which takes the 32-bit loader where it is
+        # installed: only then does the prefix get its 32-bit half.
+        if ! wine wineboot.exe -i >"$wine_home/wineboot.log" 2>&1 </dev/null 9>&-; then
+            pivlon_fail "the Wine prefix $WINEPREFIX could not be made (wineboot -i failed)" \
+                "$wine_home/wineboot.log"
             return 1
         fi
         wineserver -w
-        touch "$ready"
+        touch "$wine_home/prefix.ready"
     fi
     cmp -s "$settings" "$imported" && return 0
     # reg import reads non-ASCII names only from UTF-16LE with a byte-order mark.
     local utf16="$wine_home/settings-utf16.reg"
     { printf '\xff\xfe' && iconv -f UTF-8 -t UTF-16LE "$settings"; } >"$utf16" || return 1
-    if ! wine reg import "$(pivlon_windows_path "$utf16")" >"$wine_home/reg.log" 2>&1 \
-        </dev/null 9>&-; then
-        pivlon_show_log "$wine_home/reg.log"
-        pivlon_fail "importing $settings failed"
+    if ! "$pivlon_wine64" reg.exe import "$(pivlon_windows_path "$utf16")" \
+        >"$wine_home/reg.log" 2>&1 </dev/null 9>&-; then
+        pivlon_fail "importing $settings into the Wine prefix failed" "$wine_home/reg.log"
         return 1
     fi
     wineserver -w
     cp "$settings" "$imported"
 }
 
+# The process id of the wineserver that serves our prefix: it works in a
+# folder named after the prefix's device and inode.
+pivlon_prefix_server_pid() {
+    local folder pid
+    folder=$(printf 'server-%x-%x' $(stat -c '%d %i' "$WINEPREFIX")) || return 1
+    for pid in /proc/[0-9]*; do
+        pid=${pid#/proc/}
+        pivlon_is_running "$pid" wineserver || continue
+        if [[ $(readlink "/proc/$pid/cwd" 2>/dev/null) == */"$folder" ]]; then
+            echo "$pid"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# Starts the persistent wineserver of our prefix and sets wineserver_pid.
+# Without -f the server forks, and its first process ends only once the server
+# holds the prefix's lock and listens on its socket. Until then no Wine program
+# may start: one that finds no socket starts a server of its own, and the two
+# race for the prefix.
+pivlon_start_wineserver() {
+    local log="$wine_home/wineserver.log" status
+    wineserver -p >"$log" 2>&1 </dev/null 9>&-
+    status=$?
+    if ((status == 2)); then
+        pivlon_fail "another wineserver already serves $WINEPREFIX" "$log"
+        return 1
+    elif ((status != 0)); then
+        pivlon_fail "the wineserver for $WINEPREFIX did not start (status $status)" "$log"
+        return 1
+    fi
+    wineserver_pid=$(pivlon_prefix_server_pid) ||
+        { pivlon_fail "the wineserver for $WINEPREFIX ended as soon as it started" "$log"; return 1; }
+}
+
 # Starts what Wine programs share: display, prefix, one persistent wineserver
 # and the desktop process. Sets xvfb_pid and wineserver_pid.
 pivlon_start_services() {
+    wineserver_pid=
     pivlon_ensure_display || return 1
-    if ! pivlon_ensure_prefix; then
+    if ! pivlon_ensure_prefix || ! pivlon_start_wineserver; then
         pivlon_stop_xvfb
         return 1
     fi
-    setsid wineserver -f -p >"$wine_home/wineserver.log" 2>&1 </dev/null 9>&- &
-    wineserver_pid=$!
     # The desktop started by a test program would inherit its stdio, and
     # WaitForInputIdle is only reliable once the desktop exists.
-    if ! wine rundll32.exe user32.dll,GetDesktopWindow >"$wine_home/desktop.log" 2>&1 \
-        </dev/null 9>&-; then
-        pivlon_show_log "$wine_home/desktop.log"
+    if ! "$pivlon_wine64" rundll32.exe user32.dll,GetDesktopWindow \
+        >"$wine_home/desktop.log" 2>&1 </dev/null 9>&-; then
         pivlon_stop_services
-        pivlon_fail "the Wine desktop did not start"
-        return 1
-    fi
-    # Ours ends at once when another wineserver already serves this prefix.
-    if ! pivlon_is_running "$wineserver_pid" wineserver; then
-        pivlon_show_log "$wine_home/wineserver.log"
-        wineserver_pid=
-        pivlon_stop_services
-        pivlon_fail "another wineserver runs for $WINEPREFIX"
+        pivlon_fail "the Wine desktop did not start on display $DISPLAY" "$wine_home/desktop.log"
         return 1
     fi
 }

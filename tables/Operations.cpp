@@ -46,31 +46,31 @@ std::string GetEachMailNumber(const CommandRequest& request) {
     return commands + "end\n";
 }
 
-constexpr std::array<FamilyMail, 3> kJoin{{
+constexpr auto kJoin = std::to_array<FamilyMail>({
     {Majordomo, kMajordomoSubscribe},
     {FML, TemplateWithAddress("TO: %s\nSubject: Subscribe %s\n\n#subscribe",
                               {commandAddress, listName}, mailAddress, "\n#end\n")},
     {CML, Template("TO: %s\nSubject: Append\n\n", {commandAddress})},
-}};
+});
 
-constexpr std::array<FamilyMail, 3> kLeave{{
+constexpr auto kLeave = std::to_array<FamilyMail>({
     {Majordomo, kMajordomoUnsubscribe},
     {FML, TemplateWithAddress("TO: %s\nSubject: UnSubscribe %s\n\n#unsubscribe",
                               {commandAddress, listName}, mailAddress, "\n#end\n")},
     {CML, Template("TO: %s\nSubject: Delete\n\n%d %s", {commandAddress, memberNumber, password})},
-}};
+});
 
-constexpr std::array<FamilyMail, 2> kPause{{
+constexpr auto kPause = std::to_array<FamilyMail>({
     {FML, Template("TO: %s\nSubject: Off %s\n\n#off\n#end\n", {commandAddress, listName})},
     {CML, Template("TO: %s\nSubject: Stop\n\n%d %s", {commandAddress, memberNumber, password})},
-}};
+});
 
-constexpr std::array<FamilyMail, 2> kResume{{
+constexpr auto kResume = std::to_array<FamilyMail>({
     {FML, Template("TO: %s\nSubject: On %s\n\n#on\n#end\n", {commandAddress, listName})},
     {CML, kCmlSend},
-}};
+});
 
-constexpr std::array<FamilyMail, 3> kChangeAddress{{
+constexpr auto kChangeAddress = std::to_array<FamilyMail>({
     {Majordomo,
      TemplateWithAddress("TO: %s\nSubject: Address Change %s\n\nunsubscribe %s",
                          {commandAddress, listName, listName}, mailAddress, "\n"),
@@ -79,46 +79,46 @@ constexpr std::array<FamilyMail, 3> kChangeAddress{{
                    {commandAddress, listName, mailAddress, newAddress})},
     {CML, Template("TO: %s\nSubject: Address\n\n%d %s\nADDRESS %s\n",
                    {commandAddress, memberNumber, password, newAddress})},
-}};
+});
 
-constexpr std::array<FamilyMail, 3> kDigestJoin{{
+constexpr auto kDigestJoin = std::to_array<FamilyMail>({
     {Majordomo, kMajordomoSubscribe},
     {FML, Template("TO: %s\nSubject: digest on %s\n\n#matome %s\n#end\n",
                    {commandAddress, listName, parameter})},
     {CML, Template("TO: %s\nSubject: Digest\n\n%d %s", {commandAddress, memberNumber, password})},
-}};
+});
 
-constexpr std::array<FamilyMail, 3> kDigestLeave{{
+constexpr auto kDigestLeave = std::to_array<FamilyMail>({
     {Majordomo, kMajordomoUnsubscribe},
     {FML,
      Template("TO: %s\nSubject: digest off %s\n\n#matome 0\n#end\n", {commandAddress, listName})},
     {CML, kCmlSend},
-}};
+});
 
-constexpr std::array<FamilyMail, 3> kHelp{{
+constexpr auto kHelp = std::to_array<FamilyMail>({
     {Majordomo, Template("TO: %s\nSubject: Help %s\n\nhelp\nend\n", {commandAddress, listName})},
     {FML, Template("TO: %s\nSubject: Help %s\n\n#help\n#end\n", {commandAddress, listName})},
     {CML, Template("TO: %s\nSubject: Help\n\n", {commandAddress})},
-}};
+});
 
-constexpr std::array<FamilyMail, 3> kIndex{{
+constexpr auto kIndex = std::to_array<FamilyMail>({
     {Majordomo, Template("TO: %s\nSubject: Index %s\n\nindex %s\nend\n",
                          {commandAddress, listName, listName})},
     {FML, Template("TO: %s\nSubject: Index %s\n\n#index\n#end\n", {commandAddress, listName})},
     {CML, Template("TO: %s\nSubject: List\n\nLIST ALL\n", {commandAddress})},
-}};
+});
 
-constexpr std::array<FamilyMail, 3> kGet{{
+constexpr auto kGet = std::to_array<FamilyMail>({
     {Majordomo,
      Template("TO: %s\nSubject: Get %s [%s]\n\n", {commandAddress, listName, mailNumbers}),
      GetEachMailNumber},
     {FML, Template("TO: %s\nSubject: Get %s [%s]\n\n#get %s\n#end\n",
                    {commandAddress, listName, mailNumbers, mailNumbers})},
     {CML, Template("TO: %s\nSubject: Get\n\nGET %s\n", {commandAddress, mailNumbers})},
-}};
+});
 
 // The dump's order is its own, not that of the tab pages.
-constexpr std::array<OperationRow, 10> kOperations{{
+constexpr auto kOperations = std::to_array<OperationRow>({
     {CommandOperation::Join, kJoin, false, JoinLeavePage, 0, IDC_JOIN, "\x20\x93\xfc\x89\xef\x20",
      1},  // " 入会 "
     {CommandOperation::Leave, kLeave, false, JoinLeavePage, 1, IDC_LEAVE,
@@ -141,7 +141,7 @@ constexpr std::array<OperationRow, 10> kOperations{{
      "\x20\x83\x43\x83\x93\x83\x66\x83\x62\x83\x4e\x83\x58\x20", 8},  // " インデックス "
     {CommandOperation::Get, kGet, false, OtherPage, 2, IDC_GET, "\x20\x82\x66\x82\x64\x82\x73\x20",
      9},  // " ＧＥＴ "
-}};
+});
 
 // RowOf finds a row by its operation's number.
 constexpr bool RowsFollowTheOperations() {

@@ -16,14 +16,14 @@ constexpr std::array kAllOperations{Join,       Leave,       Pause, Resume, Chan
 constexpr std::array kMajordomoOperations{Join,        Leave, ChangeAddress, DigestJoin,
                                           DigestLeave, Help,  Index,         Get};
 
-constexpr std::array<ServerFamily, 3> kFamilies{{
+constexpr auto kFamilies = std::to_array<ServerFamily>({
     {ServerType::Majordomo, "Majordomo", kMajordomoOperations, {}, true},
     {ServerType::FML, "FML", kAllOperations, {.pauseAndResume = true, .digestParameter = true}},
     {ServerType::CML,
      "CML",
      kAllOperations,
      {.pauseAndResume = true, .memberNumberAndPassword = true}},
-}};
+});
 
 constexpr PageControls kControlsOfNoFamily{.pauseAndResume = true};
 

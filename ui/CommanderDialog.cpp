@@ -1,5 +1,6 @@
 #include "ui/CommanderDialog.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
@@ -21,7 +22,8 @@ namespace {
 constexpr int kCancelResult = 2;
 
 // Each page's option value, in the order in which the exchange treats them.
-constexpr std::array<std::pair<int, int CommanderValues::*>, kPageCount> kPageOptions{{
+using PageOption = std::pair<int, int CommanderValues::*>;
+constexpr std::array<PageOption, kPageCount> kPageOptions{{
     {OtherPage, &CommanderValues::otherOption},
     {JoinLeavePage, &CommanderValues::joinLeaveOption},
     {DigestPage, &CommanderValues::digestOption},
@@ -206,20 +208,18 @@ void CommanderDialog::SaveMemberOf(const std::string& listName) {
     settings_.SaveMember(listName, {request.mailAddress, request.memberNumber, request.password});
 }
 
-void CommanderDialog::SaveControls() {
-    ExchangeData(Direction::Save);
+bool CommanderDialog::SaveControls() {
+    return ExchangeData(Direction::Save);
 }
 
 // Only the shown page's option counts; the other pages' options keep their values.
 std::optional<CommandOperation> CommanderDialog::ChosenOperation() const {
     const int page = host_.CurrentTab();
-    for (const auto& [optionPage, option] : kPageOptions) {
-        if (optionPage != page)
-            continue;
-        if (const OperationRow* row = FindOperationAt(page, values_.*option))
-            return row->operation;
-    }
-    return std::nullopt;
+    const auto shown = std::ranges::find(kPageOptions, page, &PageOption::first);
+    if (shown == kPageOptions.end())
+        return std::nullopt;
+    const OperationRow* row = FindOperationAt(page, values_.*shown->second);
+    return row ? std::optional(row->operation) : std::nullopt;
 }
 
 bool CommanderDialog::ComposeMail() {

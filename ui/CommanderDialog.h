@@ -60,7 +60,7 @@ class CommanderDialog : private SendSource {
     std::optional<CommandOperation> ChosenOperation() const;
 
     // SendSource
-    void SaveControls() override;
+    bool SaveControls() override;
     bool ComposeMail() override;
     const std::string& MailText() const override { return values_.mailText; }
     bool NoSignature() const override { return values_.noSignature != 0; }

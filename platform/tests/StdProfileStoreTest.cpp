@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 using namespace std::string_literals;
@@ -16,9 +17,11 @@ namespace fs = std::filesystem;
 class StdProfileStoreTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        // A random part keeps the folders of test runs side by side apart.
         folder_ = fs::temp_directory_path() /
                   ("pivlon-store-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+                   "-" + std::to_string(std::random_device{}()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <set>
 
@@ -266,6 +267,28 @@ TEST_F(CommanderTest, SendHandsTheMailToTheSenderAndSelectsNoSignature) {
     EXPECT_EQ(folder_.Read(L"capture.signature"), "(無し)");
     EXPECT_EQ(MailFilesIn(TemporaryDirectory()), before);
     EXPECT_EQ(Settings().find("MailAddr"), std::string::npos);  // sending stores nothing
+}
+
+TEST_F(CommanderTest, SendWithAnInvalidMemberNumberWarnsOnceAndStartsNoSender) {
+    const std::wstring capture = folder_.PathOf(L"capture");
+    SetEnvironmentVariableW(L"PIVLON_SENDER_CAPTURE", capture.c_str());
+    folder_.Write(L"Pivlon.ini",
+                  "[Pivlon]\r\nDravex=" + Narrow(StandinPath(kSenderProgram)) + "\r\n");
+    const auto before = MailFilesIn(TemporaryDirectory());
+    MailClientRunning mailClient;
+    PivlonDriver& pivlon = Start();
+
+    pivlon.SelectList(kCml);
+    pivlon.Click(IDC_LEAVE);
+    pivlon.Type(IDC_MEMBER_NUMBER, L"12x");
+    const auto boxes = pivlon.Click(IDC_SEND);
+    SetEnvironmentVariableW(L"PIVLON_SENDER_CAPTURE", nullptr);
+
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, kInvalidNumberText);
+    EXPECT_EQ(WaitForWindow(L"DravexEditor", 2000), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(capture + L".cmdline"));  // no sender started
+    EXPECT_EQ(MailFilesIn(TemporaryDirectory()), before);
 }
 
 }  // namespace

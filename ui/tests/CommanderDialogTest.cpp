@@ -328,6 +328,20 @@ TEST_F(CommanderDialogTest, OnlyTheShownPagesOptionChoosesTheOperation) {
     }
 }
 
+TEST_F(CommanderDialogTest, SendWithAnInvalidNumberWarnsOnceAndSendsNothing) {
+    Start();
+    Pick(2);
+    system_.OpenWindow("kopost");
+    host_.ClickOption(IDC_LEAVE, {IDC_JOIN, IDC_LEAVE, IDC_PAUSE, IDC_RESUME, IDC_CHANGE_ADDRESS});
+    host_.Type(IDC_MEMBER_NUMBER, "12x");
+    host_.messages.clear();
+    const std::size_t callsBefore = system_.calls.size();
+    dialog_.SendCommand();
+    EXPECT_EQ(host_.messages, std::vector<Message>{kInvalidNumber});
+    EXPECT_EQ(dialog_.Values().mailText, "");
+    EXPECT_EQ(system_.calls.size(), callsBefore);
+}
+
 TEST_F(CommanderDialogTest, SendWithoutTheMailClientComposesNothing) {
     Start();
     Pick(3);  // a broken list: still only the mail-client message
