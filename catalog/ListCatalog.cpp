@@ -6,12 +6,8 @@
 namespace pivlon {
 namespace {
 
-const std::string kCatalogPath = "Pivlon.dat";
-// Values are read into buffers of this size, their terminating zero included.
-constexpr std::size_t kValueBufferSize = 128;
-
 ProfileView ReadCatalog(ProfileStore& store) {
-    return ProfileView::Load(store, kCatalogPath);
+    return ProfileView::Load(store, ListCatalog::kPath);
 }
 
 }  // namespace
