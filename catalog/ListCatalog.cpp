@@ -1,16 +1,13 @@
 #include "catalog/ListCatalog.h"
 
 #include "catalog/ProfileImage.h"
+#include "tables/ServerFamilies.h"
 
 namespace pivlon {
 namespace {
 
-const std::string kCatalogPath = "Pivlon.dat";
-// Values are read into buffers of this size, their terminating zero included.
-constexpr std::size_t kValueBufferSize = 128;
-
 std::shared_ptr<const ProfileImage> ReadCatalog(ProfileStore& store) {
-    return ProfileImage::Load(store, kCatalogPath);
+    return ProfileImage::Load(store, ListCatalog::kPath);
 }
 
 }  // namespace
@@ -37,10 +34,10 @@ std::string ListCatalog::ReadDescription(const std::string& listName) const {
     }
 }
 
-// The number read stays in serverType even when it names no known server.
+// The number read stays in serverType even when it names no family.
 bool ListCatalog::ReadServerType(const std::string& listName, int& serverType) const {
     serverType = static_cast<int>(ReadCatalog(store_)->ReadInt(listName, "Type", 0));
-    if (serverType >= 1 && serverType <= 3)
+    if (FindServerFamily(serverType) != nullptr)
         return true;
     messages_.ShowMessage(Message::Of(MessageId::CatalogError));
     return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,11 @@ namespace pivlon {
 // which reads the file afresh unless it is provably unchanged.
 class ListCatalog {
   public:
+    // The catalog's file, relative to the current folder.
+    static inline const std::string kPath = "Pivlon.dat";
+    // Values are read into buffers of this size, their terminating zero included.
+    static constexpr std::size_t kValueBufferSize = 128;
+
     ListCatalog(ProfileStore& store, MessageSink& messages);
 
     std::vector<std::string> ListNames() const;

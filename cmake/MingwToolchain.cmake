@@ -16,8 +16,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # The posix thread model otherwise needs libstdc++, libgcc and libwinpthread
-# DLLs beside every program; the release is one .exe on its own.
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+# DLLs beside every program; the release is one .exe on its own. Without a
+# link time in its header, two builds of one commit give the same bytes.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -Wl,--no-insert-timestamp")
 
 get_filename_component(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run
                        ABSOLUTE)

@@ -5,8 +5,7 @@
 namespace pivlon {
 namespace {
 
-void AppendField(std::string& text, TemplateField field, const CommandRequest& request,
-                 std::string_view digestListName) {
+void AppendField(std::string& text, TemplateField field, const CommandRequest& request) {
     switch (field) {
         case TemplateField::commandAddress:
             text += request.commandAddress;
@@ -34,22 +33,18 @@ void AppendField(std::string& text, TemplateField field, const CommandRequest& r
         case TemplateField::mailNumbers:
             text += request.mailNumbers;
             break;
-        case TemplateField::digestListName:
-            text += digestListName;
-            break;
     }
 }
 
 }  // namespace
 
-std::string FillTemplate(const CommandTemplate& commandTemplate, const CommandRequest& request,
-                         std::string_view digestListName) {
+std::string FillTemplate(const CommandTemplate& commandTemplate, const CommandRequest& request) {
     const std::string_view format = commandTemplate.format;
     std::string text;
     std::size_t nextField = 0;
     for (std::size_t index = 0; index < format.size(); ++index) {
         if (IsPlaceholderAt(format, index)) {
-            AppendField(text, commandTemplate.fields[nextField++], request, digestListName);
+            AppendField(text, commandTemplate.fields[nextField++], request);
             ++index;
         } else {
             text += format[index];
@@ -59,25 +54,11 @@ std::string FillTemplate(const CommandTemplate& commandTemplate, const CommandRe
         // The flag alone decides: an empty address still gets its blank.
         if (request.specifyAddress != 0) {
             text += ' ';
-            AppendField(text, *commandTemplate.suffixAddress, request, digestListName);
+            AppendField(text, *commandTemplate.suffixAddress, request);
         }
         text += commandTemplate.terminator;
     }
     return text;
-}
-
-bool ComposeFromTable(const TemplateTable& table, const CommandRequest& request,
-                      std::string& mailText, std::string_view digestListName) {
-    const int serverType = request.serverType;
-    if (serverType < ServerType::Majordomo || serverType > ServerType::CML ||
-        !table[serverType - ServerType::Majordomo]) {
-        // Left as a lone line feed so that a caller writing every composer's
-        // result, failed or not, shows an empty line for it.
-        mailText = "\n";
-        return false;
-    }
-    mailText = FillTemplate(*table[serverType - ServerType::Majordomo], request, digestListName);
-    return true;
 }
 
 }  // namespace pivlon

@@ -21,7 +21,6 @@ enum class TemplateField {
     password,
     parameter,
     mailNumbers,
-    digestListName,
 };
 
 // One server family's mail for one operation. The format's "%s" and "%d"
@@ -76,19 +75,6 @@ consteval CommandTemplate TemplateWithAddress(std::string_view format,
     return result;
 }
 
-// One operation's templates for Majordomo, FML and CML, in that order;
-// nullopt where the family has no such command.
-using TemplateTable = std::array<std::optional<CommandTemplate>, 3>;
-
-// The digest list name is not part of the request: only the Majordomo digest
-// composers read it, from the catalog.
-std::string FillTemplate(const CommandTemplate& commandTemplate, const CommandRequest& request,
-                         std::string_view digestListName = {});
-
-// Replaces the whole of `mailText` with the request's server type's mail.
-// For a type that the table does not offer, `mailText` becomes "\n" and the
-// result is false.
-bool ComposeFromTable(const TemplateTable& table, const CommandRequest& request,
-                      std::string& mailText, std::string_view digestListName = {});
+std::string FillTemplate(const CommandTemplate& commandTemplate, const CommandRequest& request);
 
 }  // namespace pivlon

@@ -4,12 +4,13 @@
 
 #include "catalog/ListCatalog.h"
 #include "command/CommandRequest.h"
+#include "command/ComposeOperation.h"
 
 namespace pivlon {
 
-// Re-reads the list's `Type` and `To` into the request, maps (tabIndex, that
-// page's option) to an operation and runs its composer. False when there is
-// nothing to send; any message has been shown already.
-bool ComposeCommand(CommandRequest& request, std::string& mailText, const ListCatalog& catalog);
+// Re-reads the list's `Type` and `To` into the request and composes the operation. A
+// faulty catalog entry has shown its message and leaves mailText unchanged.
+ComposeResult ComposeCommand(CommandRequest& request, CommandOperation operation,
+                             std::string& mailText, const ListCatalog& catalog);
 
 }  // namespace pivlon

@@ -1,14 +1,15 @@
 // A short scripted tour of Pivlon for ./run on a machine without a screen:
-// shows every tab page of every list, picks a list, chooses an operation,
-// sends, and hands each window over for a screenshot. At each stop it writes
-// "<stage>.rect" (the window's screen rectangle) into the handshake folder and
-// waits for "<stage>.done".
+// shows every tab page of every list and the two small dialogs, picks a list,
+// chooses an operation, sends, and hands each window over for a screenshot. At
+// each stop it writes "<stage>.rect" (the window's screen rectangle) into the
+// handshake folder and waits for "<stage>.done".
 //
 //   demo_tour.exe <pivlon.exe> <demo folder> <handshake folder>
 #include <windows.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "tests/e2e/PivlonDriver.h"
@@ -42,6 +43,23 @@ bool Pause(const std::wstring& handshake, const std::wstring& stage, HWND window
     return false;
 }
 
+// Opens one of Pivlon's small dialogs by `message`, hands it over, then closes it.
+bool PhotographDialog(PivlonDriver& pivlon, UINT message, WPARAM command,
+                      const std::wstring& handshake, const std::wstring& stage,
+                      const std::function<void(HWND)>& prepare) {
+    bool taken = false;
+    bool photographed = false;
+    pivlon.WithDialogs(message, command, [&](HWND dialog) {
+        if (taken)
+            return;
+        taken = true;
+        prepare(dialog);
+        photographed = Pause(handshake, stage, dialog);
+        PostMessageW(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+    });
+    return photographed;
+}
+
 int Tour(const std::wstring& exe, const std::wstring& folder, const std::wstring& handshake) {
     MailClientRunning mailClient;
     PivlonDriver pivlon(exe, folder);
@@ -56,6 +74,13 @@ int Tour(const std::wstring& exe, const std::wstring& folder, const std::wstring
                 return 1;
         }
     }
+    if (!PhotographDialog(pivlon, WM_SYSCOMMAND, IDM_ABOUTBOX, handshake, L"about", [](HWND) {}) ||
+        !PhotographDialog(
+            pivlon, WM_COMMAND, IDM_CHOOSE_SENDER, handshake, L"sender-path", [](HWND dialog) {
+                SetDlgItemTextW(dialog, IDC_SENDER_PATH, L"C:\\Program Files\\Ko-Post\\DRAVEX.EXE");
+            }))
+        return 1;
+
     pivlon.SelectList(lists - 1);
     pivlon.SelectTab(0);
     pivlon.Click(IDC_RESUME);

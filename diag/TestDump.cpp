@@ -1,12 +1,15 @@
 #include "diag/TestDump.h"
 
-#include <array>
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <variant>
+#include <vector>
 
-#include "command/Composers.h"
+#include "command/ComposeOperation.h"
 #include "platform/TextMode.h"
+#include "tables/Operations.h"
+#include "tables/ServerFamilies.h"
 
 namespace pivlon {
 
@@ -15,32 +18,20 @@ namespace {
 constexpr const char* kDumpFileName = "debug.txt";
 constexpr const char* kDumpMailNumbers = "1-10,13";
 
-struct DumpSection {
-    const char* label;  // Shift-JIS, with its blank on either side
-    Composer compose;
-};
-
-// The dump's own order, not that of the tab pages.
-constexpr std::array<DumpSection, 10> kSections{{
-    {"\x20\x93\xfc\x89\xef\x20", ComposeJoin},                               // " 入会 "
-    {"\x20\x91\xde\x89\xef\x20", ComposeLeave},                              // " 退会 "
-    {"\x20\xb1\xc4\xde\xda\xbd\x95\xcf\x8d\x58\x20", ComposeChangeAddress},  // " ｱﾄﾞﾚｽ変更 "
-    {"\x20\x88\xea\x8e\x9e\x92\xe2\x8e\x7e\x20", ComposePause},              // " 一時停止 "
-    {"\x20\x8d\xc4\x8a\x4a\x20", ComposeResume},                             // " 再開 "
-    {"\x20\x83\x5f\x83\x43\x83\x57\x83\x46\x83\x58\x83\x67\x93\xfc\x89\xef\x20",
-     ComposeDigestJoin},  // " ダイジェスト入会 "
-    {"\x20\x83\x5f\x83\x43\x83\x57\x83\x46\x83\x58\x83\x67\x91\xde\x89\xef\x20",
-     ComposeDigestLeave},  // " ダイジェスト退会 "
-    {"\x20\x83\x43\x83\x93\x83\x66\x83\x62\x83\x4e\x83\x58\x20", ComposeIndex},  // " インデックス "
-    {"\x20\x82\x66\x82\x64\x82\x73\x20", ComposeGet},                            // " ＧＥＴ "
-    {"\x20\x83\x77\x83\x8b\x83\x76\x20", ComposeHelp},                           // " ヘルプ "
-}};
+// The rows in the order of the dump's sections, which is not that of the tab pages.
+std::vector<const OperationRow*> SectionsInDumpOrder() {
+    std::vector<const OperationRow*> sections;
+    for (const OperationRow& row : Operations())
+        sections.push_back(&row);
+    std::ranges::sort(sections, {}, &OperationRow::dumpPosition);
+    return sections;
+}
 
 // A server type outside the three families has no name; its number is shown
 // instead, which is what a developer reading the dump needs to see.
 std::string TypeText(int serverType) {
-    const char* name = ServerType::NameOf(serverType);
-    return name ? name : std::to_string(serverType);
+    const ServerFamily* family = FindServerFamily(serverType);
+    return family ? std::string(family->name) : std::to_string(serverType);
 }
 
 // Writes piece by piece, so that a failed write ends the dump right there.
@@ -68,11 +59,11 @@ bool WriteRecord(DumpWriter& out, CommandRequest& request, std::string& mailText
     if (!out.Write("Type : ") || !out.Write(TypeText(request.serverType)) || !out.Write("\n")) {
         return false;
     }
-    for (const DumpSection& section : kSections) {
-        if (!out.Write("======") || !out.Write(section.label) || !out.Write("======\n")) {
+    for (const OperationRow* section : SectionsInDumpOrder()) {
+        if (!out.Write("======") || !out.Write(section->dumpLabel) || !out.Write("======\n")) {
             return false;
         }
-        section.compose(request, mailText, catalog);
+        ComposeOperation(section->operation, request, mailText, catalog);
         if (!out.Write(mailText))
             return false;
     }
@@ -90,6 +81,11 @@ bool WriteTestDump(DialogHost& host, CommandRequest& request, std::string& mailT
     }
     std::unique_ptr<OutputFile> file = std::move(std::get<std::unique_ptr<OutputFile>>(created));
     DumpWriter out(*file);
+    // The list name and mail numbers are borrowed and given back, so that a dump ended by a
+    // failed write leaves the dialog holding the selected list's name: the member data typed
+    // for it must not be saved under the last list dumped.
+    const std::string heldListName = request.listName;
+    const std::string heldMailNumbers = request.mailNumbers;
     const int count = host.ListEntryCount();
     request.mailNumbers = kDumpMailNumbers;
     for (int i = 0; i < count; ++i) {
@@ -97,6 +93,8 @@ bool WriteTestDump(DialogHost& host, CommandRequest& request, std::string& mailT
         if (!WriteRecord(out, request, mailText, catalog))
             break;
     }
+    request.listName = heldListName;
+    request.mailNumbers = heldMailNumbers;
     const std::optional<FileError> closeError = file->Close();
     const std::optional<FileError>& error = out.Error() ? out.Error() : closeError;
     if (error) {

@@ -9,7 +9,7 @@
 
 namespace pivlon {
 
-// Composes all ten operations for every list of the selector into "debug.txt",
+// Composes every operation for every list of the selector into "debug.txt",
 // using the dialog's own request and mail text. False when the file could not
 // be created or written; the file-error report has then been shown.
 bool WriteTestDump(DialogHost& host, CommandRequest& request, std::string& mailText,

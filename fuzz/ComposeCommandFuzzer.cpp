@@ -1,5 +1,5 @@
-// Fuzzed catalogs and request fields through every page and option of ComposeCommand
-// and through the ten composers called directly, as the test dump calls them: nothing
+// Fuzzed catalogs and request fields through every operation of ComposeCommand and
+// through ComposeOperation called directly, as the test dump calls it: nothing
 // may crash, a mail that was composed starts with its "TO: " and "Subject: " lines, a
 // failure leaves the mail text as it was or a lone line feed, and no call shows more
 // than one message.
@@ -8,7 +8,6 @@
 // the member number (4 bytes, little-endian), specifyAddress and the server type for the
 // direct calls (a signed byte each).
 #include <algorithm>
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -19,9 +18,10 @@
 #include "FuzzFields.h"
 #include "catalog/ListCatalog.h"
 #include "command/ComposeCommand.h"
-#include "command/Composers.h"
 #include "fakes/FakeProfileStore.h"
 #include "fakes/RecordingMessages.h"
+#include "tables/Operations.h"
+#include "tables/ServerFamilies.h"
 
 namespace pivlon::fuzz {
 namespace {
@@ -39,24 +39,8 @@ enum Field {
     kFieldCount
 };
 
-constexpr std::array<Composer, 10> kComposers = {
-    ComposeJoin,       ComposeLeave,       ComposePause, ComposeResume, ComposeChangeAddress,
-    ComposeDigestJoin, ComposeDigestLeave, ComposeHelp,  ComposeIndex,  ComposeGet,
-};
 constexpr std::size_t kMostLists = 2;
 constexpr std::size_t kLongestCommandAddress = 127;
-
-// Every page with every option of its own, and one value just outside on either side.
-struct Page {
-    int CommandRequest::*option;
-    int optionCount;
-};
-constexpr std::array<Page, 3> kPages = {{
-    {&CommandRequest::joinLeaveOption, 5},
-    {&CommandRequest::digestOption, 2},
-    {&CommandRequest::otherOption, 3},
-}};
-constexpr int kPagesOutside[] = {-1, static_cast<int>(kPages.size())};
 
 int SignedByteAt(std::string_view bytes, std::size_t index) {
     return index < bytes.size() ? static_cast<signed char>(bytes[index]) : 0;
@@ -104,12 +88,13 @@ bool CheckComposition(const CommandRequest& request, std::string& mailText,
     return composed;
 }
 
-void ComposeOnce(CommandRequest& request, std::string& mailText, const ListCatalog& catalog,
-                 testing::RecordingMessages& messages) {
-    const bool composed = CheckComposition(
-        request, mailText, messages, [&] { return ComposeCommand(request, mailText, catalog); });
+void ComposeOnce(CommandRequest& request, CommandOperation operation, std::string& mailText,
+                 const ListCatalog& catalog, testing::RecordingMessages& messages) {
+    const bool composed = CheckComposition(request, mailText, messages, [&] {
+        return ComposeCommand(request, operation, mailText, catalog) == ComposeResult::composed;
+    });
     if (composed) {
-        Check(request.serverType >= 1 && request.serverType <= 3,
+        Check(FindServerFamily(request.serverType) != nullptr,
               "a composed mail has a known server type");
         Check(!request.commandAddress.empty() &&
                   request.commandAddress.size() <= kLongestCommandAddress,
@@ -117,26 +102,19 @@ void ComposeOnce(CommandRequest& request, std::string& mailText, const ListCatal
     }
 }
 
-void ComposeEveryPage(CommandRequest request, std::string& mailText, const ListCatalog& catalog,
-                      testing::RecordingMessages& messages) {
-    for (std::size_t page = 0; page < kPages.size(); ++page) {
-        request.tabIndex = static_cast<int>(page);
-        for (int option = -1; option <= kPages[page].optionCount; ++option) {
-            request.*kPages[page].option = option;
-            ComposeOnce(request, mailText, catalog, messages);
-        }
-    }
-    for (const int outside : kPagesOutside) {
-        request.tabIndex = outside;
-        ComposeOnce(request, mailText, catalog, messages);
-    }
+void ComposeEveryOperation(CommandRequest request, std::string& mailText,
+                           const ListCatalog& catalog, testing::RecordingMessages& messages) {
+    for (const OperationRow& row : Operations())
+        ComposeOnce(request, row.operation, mailText, catalog, messages);
 }
 
 void ComposeEachDirectly(const CommandRequest& request, std::string& mailText,
                          const ListCatalog& catalog, testing::RecordingMessages& messages) {
-    for (const Composer composer : kComposers) {
-        CheckComposition(request, mailText, messages,
-                         [&] { return composer(request, mailText, catalog); });
+    for (const OperationRow& row : Operations()) {
+        CheckComposition(request, mailText, messages, [&] {
+            return ComposeOperation(row.operation, request, mailText, catalog) ==
+                   ComposeResult::composed;
+        });
     }
 }
 
@@ -159,7 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string mailText;
     for (const std::string& list : lists) {
         request.listName = list;
-        ComposeEveryPage(request, mailText, catalog, messages);
+        ComposeEveryOperation(request, mailText, catalog, messages);
         ComposeEachDirectly(request, mailText, catalog, messages);
     }
     return 0;

@@ -50,7 +50,9 @@ MailHandoff::MailHandoff(System& system, MessageSink& messages)
     : system_(system), messages_(messages) {}
 
 void MailHandoff::SendCommand(SendSource& source) {
-    source.SaveControls();
+    // A form that cannot be read would send a mail built from older values.
+    if (!source.SaveControls())
+        return;
     if (system_.FindTopLevelWindow(kMailClientClass) == 0) {
         messages_.ShowMessage(Message::Of(MessageId::MailClientNotRunning));
         return;

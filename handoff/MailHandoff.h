@@ -12,8 +12,10 @@ namespace pivlon {
 class SendSource {
   public:
     virtual ~SendSource() = default;
-    virtual void SaveControls() = 0;  // ExchangeData in the save direction
-    virtual bool ComposeMail() = 0;   // ComposeCommand on the dialog's own values
+    // ExchangeData in the save direction; false when the form could not be read, its
+    // message shown.
+    virtual bool SaveControls() = 0;
+    virtual bool ComposeMail() = 0;  // ComposeCommand on the dialog's own values
     virtual const std::string& MailText() const = 0;
     virtual bool NoSignature() const = 0;
     virtual const std::string& SenderPath() const = 0;

@@ -1,11 +1,16 @@
 #include "ui/CommanderDialog.h"
 
+#include <algorithm>
 #include <array>
-#include <span>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "command/ComposeCommand.h"
 #include "diag/TestDump.h"
+#include "tables/Operations.h"
+#include "tables/ServerFamilies.h"
 #include "ui/MemberNumberText.h"
 #include "ui/PageRules.h"
 #include "ui/ResourceIds.h"
@@ -16,10 +21,13 @@ namespace {
 
 constexpr int kCancelResult = 2;
 
-constexpr std::array kOtherGroup{IDC_HELP, IDC_INDEX, IDC_GET};
-constexpr std::array kJoinLeaveGroup{IDC_JOIN, IDC_LEAVE, IDC_PAUSE, IDC_RESUME,
-                                     IDC_CHANGE_ADDRESS};
-constexpr std::array kDigestGroup{IDC_DIGEST_JOIN, IDC_DIGEST_LEAVE};
+// Each page's option value, in the order in which the exchange treats them.
+using PageOption = std::pair<int, int CommanderValues::*>;
+constexpr std::array<PageOption, kPageCount> kPageOptions{{
+    {OtherPage, &CommanderValues::otherOption},
+    {JoinLeavePage, &CommanderValues::joinLeaveOption},
+    {DigestPage, &CommanderValues::digestOption},
+}};
 
 // Tab texts: "入/退会", "ﾀﾞｲｼﾞｪｽﾄ", "その他".
 constexpr std::array<const char*, 3> kTabTexts{
@@ -47,7 +55,16 @@ void ExchangeCheck(DialogHost& host, Direction direction, int id, int& value) {
     }
 }
 
-void ExchangeOption(DialogHost& host, Direction direction, std::span<const int> group, int& value) {
+// The page's option buttons, in the order of their option values.
+std::vector<int> OptionButtonsOf(int page) {
+    std::vector<int> buttons;
+    while (const OperationRow* row = FindOperationAt(page, static_cast<int>(buttons.size())))
+        buttons.push_back(row->optionControl);
+    return buttons;
+}
+
+void ExchangeOption(DialogHost& host, Direction direction, int page, int& value) {
+    const std::vector<int> group = OptionButtonsOf(page);
     if (direction == Direction::Save) {
         value = -1;
         for (std::size_t i = 0; i < group.size(); ++i) {
@@ -112,9 +129,8 @@ bool CommanderDialog::ExchangeData(Direction direction) {
         return false;
     ExchangeText(host_, direction, IDC_PASSWORD, request.password);
     ExchangeCheck(host_, direction, IDC_NO_SIGNATURE, values_.noSignature);
-    ExchangeOption(host_, direction, kOtherGroup, request.otherOption);
-    ExchangeOption(host_, direction, kJoinLeaveGroup, request.joinLeaveOption);
-    ExchangeOption(host_, direction, kDigestGroup, request.digestOption);
+    for (const auto& [page, option] : kPageOptions)
+        ExchangeOption(host_, direction, page, values_.*option);
     ExchangeText(host_, direction, IDC_NEW_ADDRESS, request.newAddress);
     return true;
 }
@@ -136,7 +152,7 @@ void CommanderDialog::LoadList() {
     CommandRequest& request = values_.request;
     values_.description = catalog_.ReadDescription(request.listName);
     if (catalog_.ReadServerType(request.listName, request.serverType)) {
-        values_.typeLabel = ServerType::NameOf(request.serverType);
+        values_.typeLabel = FindServerFamily(request.serverType)->name;
     }
     ShowPage(host_, host_.CurrentTab(), true, request.serverType);
     const MemberRecord member = settings_.LoadMember(request.listName);
@@ -192,13 +208,24 @@ void CommanderDialog::SaveMemberOf(const std::string& listName) {
     settings_.SaveMember(listName, {request.mailAddress, request.memberNumber, request.password});
 }
 
-void CommanderDialog::SaveControls() {
-    ExchangeData(Direction::Save);
+bool CommanderDialog::SaveControls() {
+    return ExchangeData(Direction::Save);
+}
+
+// Only the shown page's option counts; the other pages' options keep their values.
+std::optional<CommandOperation> CommanderDialog::ChosenOperation() const {
+    const int page = host_.CurrentTab();
+    const auto shown = std::ranges::find(kPageOptions, page, &PageOption::first);
+    if (shown == kPageOptions.end())
+        return std::nullopt;
+    const OperationRow* row = FindOperationAt(page, values_.*shown->second);
+    return row ? std::optional(row->operation) : std::nullopt;
 }
 
 bool CommanderDialog::ComposeMail() {
-    values_.request.tabIndex = host_.CurrentTab();
-    return ComposeCommand(values_.request, values_.mailText, catalog_);
+    const std::optional<CommandOperation> operation = ChosenOperation();
+    return operation && ComposeCommand(values_.request, *operation, values_.mailText, catalog_) ==
+                            ComposeResult::composed;
 }
 
 }  // namespace pivlon

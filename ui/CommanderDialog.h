@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "catalog/ListCatalog.h"
 #include "catalog/MemberSettings.h"
+#include "command/CommandOperation.h"
 #include "command/CommandRequest.h"
 #include "handoff/MailHandoff.h"
 #include "platform/DialogHost.h"
@@ -14,8 +16,9 @@ namespace pivlon {
 
 enum class Direction { Save, Load };
 
-// The values the commander dialog owns; the request carries the list name,
-// member data, options and parameters that a command mail is made from.
+// The values the commander dialog owns; the request carries the list name, member data
+// and parameters that a command mail is made from. Each page's option is the index of its
+// checked option button, -1 when none is.
 struct CommanderValues {
     std::string senderPath;
     std::string mailText;
@@ -23,6 +26,9 @@ struct CommanderValues {
     std::string description;
     std::string typeLabel;
     int noSignature = 1;
+    int otherOption = 0;
+    int joinLeaveOption = 0;
+    int digestOption = 0;
 };
 
 // The logic of the program's main window. The Win32 layer owns the window and
@@ -50,9 +56,11 @@ class CommanderDialog : private SendSource {
 
   private:
     void SaveMemberOf(const std::string& listName);
+    // The operation that the current tab and its option name, if any.
+    std::optional<CommandOperation> ChosenOperation() const;
 
     // SendSource
-    void SaveControls() override;
+    bool SaveControls() override;
     bool ComposeMail() override;
     const std::string& MailText() const override { return values_.mailText; }
     bool NoSignature() const override { return values_.noSignature != 0; }

@@ -2,7 +2,7 @@
 
 #include <initializer_list>
 
-#include "command/CommandRequest.h"
+#include "tables/ServerFamilies.h"
 #include "ui/ResourceIds.h"
 
 namespace pivlon {
@@ -14,23 +14,19 @@ void Apply(DialogHost& host, std::initializer_list<int> ids, bool show) {
         host.Show(id, show);
 }
 
-// Once a page's action has turned to hiding, it stays so for the rest of the page.
-void ShowJoinLeavePage(DialogHost& host, bool show, int serverType) {
+void ShowJoinLeavePage(DialogHost& host, bool show, const PageControls& controls) {
     Apply(host,
           {IDC_JOIN, IDC_LEAVE, IDC_SPECIFY_ADDRESS, IDC_CHANGE_ADDRESS, IDC_NEW_ADDRESS_LABEL,
            IDC_NEW_ADDRESS},
           show);
-    show = show && serverType != ServerType::Majordomo;
-    Apply(host, {IDC_PAUSE, IDC_RESUME}, show);
-    show = show && serverType == ServerType::CML;
+    Apply(host, {IDC_PAUSE, IDC_RESUME}, show && controls.pauseAndResume);
     Apply(host, {IDC_MEMBER_NUMBER_LABEL, IDC_MEMBER_NUMBER, IDC_PASSWORD_LABEL, IDC_PASSWORD},
-          show);
+          show && controls.memberNumberAndPassword);
 }
 
-void ShowDigestPage(DialogHost& host, bool show, int serverType) {
+void ShowDigestPage(DialogHost& host, bool show, const PageControls& controls) {
     Apply(host, {IDC_DIGEST_JOIN, IDC_DIGEST_LEAVE}, show);
-    show = show && serverType == ServerType::FML;
-    Apply(host, {IDC_PARAMETER_LABEL, IDC_PARAMETER}, show);
+    Apply(host, {IDC_PARAMETER_LABEL, IDC_PARAMETER}, show && controls.digestParameter);
 }
 
 void ShowOtherPage(DialogHost& host, bool show) {
@@ -45,10 +41,10 @@ void ShowOtherPage(DialogHost& host, bool show) {
 void ShowPage(DialogHost& host, int page, bool show, int serverType) {
     switch (page) {
         case JoinLeavePage:
-            ShowJoinLeavePage(host, show, serverType);
+            ShowJoinLeavePage(host, show, PageControlsOf(serverType));
             break;
         case DigestPage:
-            ShowDigestPage(host, show, serverType);
+            ShowDigestPage(host, show, PageControlsOf(serverType));
             break;
         case OtherPage:
             ShowOtherPage(host, show);

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "platform/DialogHost.h"
+#include "ui/Page.h"
 
 namespace pivlon {
 
-// The three tab pages share the inside of the tab control; which of their
-// controls show depends on the page and on the list's server type.
-enum Page { JoinLeavePage = 0, DigestPage = 1, OtherPage = 2 };
+// The three tab pages share the inside of the tab control; which of their controls show
+// depends on the page and on the list's server family.
 
 // Shows or hides one page's controls, laid out for `serverType`.
 void ShowPage(DialogHost& host, int page, bool show, int serverType);

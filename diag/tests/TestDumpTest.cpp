@@ -156,5 +156,17 @@ TEST_F(TestDumpTest, AFailedWriteEndsTheDumpThereAndIsReportedOnce) {
     EXPECT_TRUE(system_.openFiles.empty());
 }
 
+TEST_F(TestDumpTest, AfterAFailedDumpTheMemberDataStayWithTheSelectedList) {
+    Start("[fml]\r\nType=2\r\nTo=f@x\r\n[two]\r\nType=2\r\nTo=t@x\r\n");
+    system_.writeError = FileError{FileErrorCause::DiskFull, "C:\\work\\debug.txt"};
+    system_.writesBeforeError = 50;  // within the second list's record
+    host_.Type(IDC_MAIL_ADDRESS, "typed@fml");
+    dialog_.TestDump();
+    host_.selected = 1;
+    dialog_.SwitchList();
+    EXPECT_EQ(store_.files["Pivlon.ini"],
+              "[fml]\r\nMemberNo=1234\r\nPassword=pw\r\nMailAddr=typed@fml\r\n");
+}
+
 }  // namespace
 }  // namespace pivlon

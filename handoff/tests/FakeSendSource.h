@@ -12,7 +12,10 @@ class FakeSendSource : public SendSource {
   public:
     explicit FakeSendSource(std::vector<std::string>* calls = nullptr) : calls_(calls) {}
 
-    void SaveControls() override { Log("SaveControls"); }
+    bool SaveControls() override {
+        Log("SaveControls");
+        return saves;
+    }
     bool ComposeMail() override {
         Log("ComposeMail");
         return composes;
@@ -21,6 +24,7 @@ class FakeSendSource : public SendSource {
     bool NoSignature() const override { return noSignature; }
     const std::string& SenderPath() const override { return senderPath; }
 
+    bool saves = true;
     bool composes = true;
     std::string mailText;
     bool noSignature = false;

@@ -93,6 +93,12 @@ TEST_F(MailHandoffTest, WithoutTheMailClientOnlyItsMessageIsShown) {
     EXPECT_THAT(bareMessages.shown, ElementsAre(Message::Of(MessageId::MailClientNotRunning)));
 }
 
+TEST_F(MailHandoffTest, AFormThatCannotBeReadStopsTheSendBeforeAnythingElse) {
+    source.saves = false;
+    Send();
+    EXPECT_THAT(system.calls, ElementsAre("SaveControls"));
+}
+
 TEST_F(MailHandoffTest, NothingComposedMeansNothingWritten) {
     source.composes = false;
     Send();

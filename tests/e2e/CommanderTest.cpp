@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <map>
 #include <set>
 
@@ -52,6 +54,7 @@ class CommanderTest : public ::testing::Test {
         return *driver_;
     }
     std::string Settings() const { return folder_.Read(L"Pivlon.ini"); }
+    void ExpectSendThrough(const std::wstring& sender);
 
     ScratchFolder folder_;
     std::unique_ptr<PivlonDriver> driver_;
@@ -243,11 +246,12 @@ TEST_F(CommanderTest, EnterWithoutTheMailClientSaysToStartIt) {
     EXPECT_EQ(boxes, std::vector<MessageBoxSeen>{startTheMailClient});
 }
 
-TEST_F(CommanderTest, SendHandsTheMailToTheSenderAndSelectsNoSignature) {
+// Sends a join with the address given through the sender at `sender` and checks
+// what that sender received and which signature its editor ended on.
+void CommanderTest::ExpectSendThrough(const std::wstring& sender) {
     const std::wstring capture = folder_.PathOf(L"capture");
     SetEnvironmentVariableW(L"PIVLON_SENDER_CAPTURE", capture.c_str());
-    folder_.Write(L"Pivlon.ini",
-                  "[Pivlon]\r\nDravex=" + Narrow(StandinPath(kSenderProgram)) + "\r\n");
+    folder_.Write(L"Pivlon.ini", "[Pivlon]\r\nDravex=" + Narrow(sender) + "\r\n");
     const auto before = MailFilesIn(TemporaryDirectory());
     MailClientRunning mailClient;
     PivlonDriver& pivlon = Start();
@@ -266,6 +270,42 @@ TEST_F(CommanderTest, SendHandsTheMailToTheSenderAndSelectsNoSignature) {
     EXPECT_EQ(folder_.Read(L"capture.signature"), "(無し)");
     EXPECT_EQ(MailFilesIn(TemporaryDirectory()), before);
     EXPECT_EQ(Settings().find("MailAddr"), std::string::npos);  // sending stores nothing
+}
+
+TEST_F(CommanderTest, SendHandsTheMailToTheSenderAndSelectsNoSignature) {
+    ExpectSendThrough(StandinPath(kSenderProgram));
+}
+
+#ifdef PIVLON_OTHER_STANDINS_DIR
+// The build for the other architecture lends its sender: a 32-bit Pivlon hands
+// its mail to a 64-bit sender and selects the signature in its editor, across the two.
+TEST_F(CommanderTest, SendReachesASenderOfTheOtherArchitecture) {
+    std::wstring folder = PIVLON_OTHER_STANDINS_DIR;
+    std::replace(folder.begin(), folder.end(), L'/', L'\\');
+    ExpectSendThrough(folder + L'\\' + kSenderProgram);
+}
+#endif
+
+TEST_F(CommanderTest, SendWithAnInvalidMemberNumberWarnsOnceAndStartsNoSender) {
+    const std::wstring capture = folder_.PathOf(L"capture");
+    SetEnvironmentVariableW(L"PIVLON_SENDER_CAPTURE", capture.c_str());
+    folder_.Write(L"Pivlon.ini",
+                  "[Pivlon]\r\nDravex=" + Narrow(StandinPath(kSenderProgram)) + "\r\n");
+    const auto before = MailFilesIn(TemporaryDirectory());
+    MailClientRunning mailClient;
+    PivlonDriver& pivlon = Start();
+
+    pivlon.SelectList(kCml);
+    pivlon.Click(IDC_LEAVE);
+    pivlon.Type(IDC_MEMBER_NUMBER, L"12x");
+    const auto boxes = pivlon.Click(IDC_SEND);
+    SetEnvironmentVariableW(L"PIVLON_SENDER_CAPTURE", nullptr);
+
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, kInvalidNumberText);
+    EXPECT_EQ(WaitForWindow(L"DravexEditor", 2000), nullptr);
+    EXPECT_FALSE(std::filesystem::exists(capture + L".cmdline"));  // no sender started
+    EXPECT_EQ(MailFilesIn(TemporaryDirectory()), before);
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include "platform/win32/Win32Utf8Converter.h"
+#include "support/Utf8Pairs.h"
+
 using namespace std::string_literals;
 
 namespace pivlon::win32 {
@@ -40,6 +43,22 @@ TEST(EncodingTest, ConvertsBothWays) {
         SCOPED_TRACE(pair.name);
         EXPECT_EQ(Widen(pair.shiftJis), pair.utf16);
         EXPECT_EQ(Narrow(pair.utf16), pair.shiftJis);
+    }
+}
+
+// The same pairs as the native converter's, so both builds print the same texts.
+TEST(Win32Utf8ConverterTest, ConvertsBothWaysAndRefusesWhatHasNoForm) {
+    const Win32Utf8Converter converter;
+    for (const testing::Utf8Pair& pair : testing::kUtf8Pairs) {
+        SCOPED_TRACE(pair.name);
+        EXPECT_EQ(converter.ShiftJisToUtf8(pair.shiftJis), pair.utf8);
+        EXPECT_EQ(converter.Utf8ToShiftJis(pair.utf8), pair.shiftJis);
+    }
+    for (const std::string& text : testing::kBrokenShiftJis) {
+        EXPECT_EQ(converter.ShiftJisToUtf8(text), std::nullopt) << text;
+    }
+    for (const std::string& text : testing::kUtf8WithoutShiftJis) {
+        EXPECT_EQ(converter.Utf8ToShiftJis(text), std::nullopt) << text;
     }
 }
 

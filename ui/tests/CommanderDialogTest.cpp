@@ -130,7 +130,7 @@ TEST_F(CommanderDialogTest, ValuesThatAreNotStoredCarryOverToTheNextList) {
     EXPECT_EQ(host_.Check(IDC_JOIN), 0);
     EXPECT_EQ(host_.Check(IDC_SPECIFY_ADDRESS), 1);
     EXPECT_EQ(host_.Check(IDC_NO_SIGNATURE), 0);
-    EXPECT_EQ(dialog_.Values().request.joinLeaveOption, 4);
+    EXPECT_EQ(dialog_.Values().joinLeaveOption, 4);
 }
 
 TEST_F(CommanderDialogTest, TheSelectorKeepsTheListWhoseNameMatchesExactly) {
@@ -193,7 +193,7 @@ TEST_F(CommanderDialogTest, AnOptionClickWithAnEmptyNumberWarnsOnceAndStillUpdat
     EXPECT_TRUE(host_.At(IDC_NEW_ADDRESS).enabled);
     EXPECT_TRUE(host_.At(IDC_NEW_ADDRESS_LABEL).enabled);
     // The exchange stopped before the options: the value still names Join.
-    EXPECT_EQ(dialog_.Values().request.joinLeaveOption, 0);
+    EXPECT_EQ(dialog_.Values().joinLeaveOption, 0);
 }
 
 TEST_F(CommanderDialogTest, ASwitchWithAnInvalidNumberWarnsTwiceAndStoresTheHeldValues) {
@@ -277,6 +277,69 @@ TEST_F(CommanderDialogTest, SendComposesFromTheCurrentTabAndItsOption) {
     EXPECT_EQ(dialog_.Values().mailText,
               "TO: red-ctl@example.org\nSubject: Get red [1-2]\n\nget 1\nget 2\nend\n");
     EXPECT_TRUE(host_.messages.empty());
+}
+
+TEST_F(CommanderDialogTest, OnlyTheShownPagesOptionChoosesTheOperation) {
+    const std::initializer_list<int> joinLeave{IDC_JOIN, IDC_LEAVE, IDC_PAUSE, IDC_RESUME,
+                                               IDC_CHANGE_ADDRESS};
+    const std::initializer_list<int> digest{IDC_DIGEST_JOIN, IDC_DIGEST_LEAVE};
+    const std::initializer_list<int> other{IDC_HELP, IDC_INDEX, IDC_GET};
+    struct Case {
+        int tab;
+        int button;  // checked in its group; 0 leaves the shown page's group unchecked
+        std::initializer_list<int> group;
+        std::string subjectLine;  // empty: nothing is composed
+    };
+    const std::vector<Case> cases = {
+        {JoinLeavePage, IDC_JOIN, joinLeave, "Subject: Subscribe green"},
+        {JoinLeavePage, IDC_LEAVE, joinLeave, "Subject: UnSubscribe green"},
+        {JoinLeavePage, IDC_PAUSE, joinLeave, "Subject: Off green"},
+        {JoinLeavePage, IDC_RESUME, joinLeave, "Subject: On green"},
+        {JoinLeavePage, IDC_CHANGE_ADDRESS, joinLeave, "Subject: Address Change green"},
+        {DigestPage, IDC_DIGEST_JOIN, digest, "Subject: digest on green"},
+        {DigestPage, IDC_DIGEST_LEAVE, digest, "Subject: digest off green"},
+        {OtherPage, IDC_HELP, other, "Subject: Help green"},
+        {OtherPage, IDC_INDEX, other, "Subject: Index green"},
+        {OtherPage, IDC_GET, other, "Subject: Get green []"},
+        {JoinLeavePage, 0, joinLeave, ""},
+        {DigestPage, 0, digest, ""},
+        {OtherPage, 0, other, ""},
+        {3, IDC_JOIN, joinLeave, ""},
+    };
+    Start();
+    Pick(1);
+    system_.OpenWindow("kopost");
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.subjectLine);
+        // The pages not shown have their last option checked, which must play no part.
+        host_.ClickOption(IDC_CHANGE_ADDRESS, joinLeave);
+        host_.ClickOption(IDC_DIGEST_LEAVE, digest);
+        host_.ClickOption(IDC_GET, other);
+        host_.ClickOption(each.button, each.group);
+        host_.currentTab = each.tab;
+        dialog_.Values().mailText = "held";
+        dialog_.SendCommand();
+        const std::string& mail = dialog_.Values().mailText;
+        EXPECT_EQ(each.subjectLine.empty()
+                      ? mail
+                      : mail.substr(mail.find('\n') + 1, each.subjectLine.size()),
+                  each.subjectLine.empty() ? "held" : each.subjectLine);
+        EXPECT_TRUE(host_.messages.empty());
+    }
+}
+
+TEST_F(CommanderDialogTest, SendWithAnInvalidNumberWarnsOnceAndSendsNothing) {
+    Start();
+    Pick(2);
+    system_.OpenWindow("kopost");
+    host_.ClickOption(IDC_LEAVE, {IDC_JOIN, IDC_LEAVE, IDC_PAUSE, IDC_RESUME, IDC_CHANGE_ADDRESS});
+    host_.Type(IDC_MEMBER_NUMBER, "12x");
+    host_.messages.clear();
+    const std::size_t callsBefore = system_.calls.size();
+    dialog_.SendCommand();
+    EXPECT_EQ(host_.messages, std::vector<Message>{kInvalidNumber});
+    EXPECT_EQ(dialog_.Values().mailText, "");
+    EXPECT_EQ(system_.calls.size(), callsBefore);
 }
 
 TEST_F(CommanderDialogTest, SendWithoutTheMailClientComposesNothing) {

@@ -3,9 +3,9 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <array>
 #include <utility>
 
+#include "tables/Operations.h"
 #include "ui/ResourceIds.h"
 #include "ui/win32/ResourceString.h"
 
@@ -13,12 +13,9 @@ namespace pivlon::win32 {
 
 namespace {
 
-constexpr std::array<WORD, 10> kOptionButtons{
-    IDC_JOIN,        IDC_LEAVE,        IDC_PAUSE, IDC_RESUME, IDC_CHANGE_ADDRESS,
-    IDC_DIGEST_JOIN, IDC_DIGEST_LEAVE, IDC_HELP,  IDC_INDEX,  IDC_GET};
-
 bool IsOptionButton(WORD id) {
-    return std::find(kOptionButtons.begin(), kOptionButtons.end(), id) != kOptionButtons.end();
+    return std::ranges::any_of(Operations(),
+                               [id](const OperationRow& row) { return row.optionControl == id; });
 }
 
 }  // namespace

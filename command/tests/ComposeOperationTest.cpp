@@ -1,4 +1,4 @@
-#include "command/Composers.h"
+#include "command/ComposeOperation.h"
 
 #include <gtest/gtest.h>
 
@@ -7,10 +7,12 @@
 #include <vector>
 
 #include "TestCatalog.h"
+#include "tables/Operations.h"
 
 namespace pivlon {
 namespace {
 
+using enum CommandOperation;
 using testing::TestCatalog;
 
 constexpr const char* kStaleMail = "TO: stale\nSubject: stale\n\nstale\n";
@@ -30,7 +32,7 @@ CommandRequest SampleRequest(int serverType) {
     return request;
 }
 
-class ComposersTest : public ::testing::Test {
+class ComposeOperationTest : public ::testing::Test {
   protected:
     TestCatalog world_{
         "[room]\r\nType=1\r\nTo=ctl@lists.example\r\ndijest=room-digest\r\n"
@@ -39,83 +41,81 @@ class ComposersTest : public ::testing::Test {
 
 struct TemplateCase {
     const char* name;
-    Composer composer;
+    CommandOperation operation;
     int serverType;
     std::string withoutAddress;                             // specifyAddress off
     std::optional<std::string> withAddress = std::nullopt;  // specifyAddress on, where it counts
 };
 
-TEST_F(ComposersTest, EveryTemplateWithAndWithoutTheAddressFlag) {
+TEST_F(ComposeOperationTest, EveryTemplateWithAndWithoutTheAddressFlag) {
     const std::vector<TemplateCase> cases = {
-        {"Majordomo Join", ComposeJoin, ServerType::Majordomo,
+        {"Majordomo Join", Join, ServerType::Majordomo,
          "TO: ctl@lists.example\nSubject: Subscribe room\n\nsubscribe room\nend\n",
          "TO: ctl@lists.example\nSubject: Subscribe room\n\nsubscribe room me@home.example\nend\n"},
-        {"FML Join", ComposeJoin, ServerType::FML,
+        {"FML Join", Join, ServerType::FML,
          "TO: ctl@lists.example\nSubject: Subscribe room\n\n#subscribe\n#end\n",
          "TO: ctl@lists.example\nSubject: Subscribe room\n\n#subscribe me@home.example\n#end\n"},
-        {"CML Join", ComposeJoin, ServerType::CML, "TO: ctl@lists.example\nSubject: Append\n\n"},
-        {"Majordomo Leave", ComposeLeave, ServerType::Majordomo,
+        {"CML Join", Join, ServerType::CML, "TO: ctl@lists.example\nSubject: Append\n\n"},
+        {"Majordomo Leave", Leave, ServerType::Majordomo,
          "TO: ctl@lists.example\nSubject: UnSubscribe room\n\nunsubscribe room\nend\n",
          "TO: ctl@lists.example\nSubject: UnSubscribe room\n\nunsubscribe room "
          "me@home.example\nend\n"},
-        {"FML Leave", ComposeLeave, ServerType::FML,
+        {"FML Leave", Leave, ServerType::FML,
          "TO: ctl@lists.example\nSubject: UnSubscribe room\n\n#unsubscribe\n#end\n",
          "TO: ctl@lists.example\nSubject: UnSubscribe room\n\n#unsubscribe "
          "me@home.example\n#end\n"},
-        {"CML Leave", ComposeLeave, ServerType::CML,
+        {"CML Leave", Leave, ServerType::CML,
          "TO: ctl@lists.example\nSubject: Delete\n\n1234 secret"},
-        {"FML Pause", ComposePause, ServerType::FML,
+        {"FML Pause", Pause, ServerType::FML,
          "TO: ctl@lists.example\nSubject: Off room\n\n#off\n#end\n"},
-        {"CML Pause", ComposePause, ServerType::CML,
+        {"CML Pause", Pause, ServerType::CML,
          "TO: ctl@lists.example\nSubject: Stop\n\n1234 secret"},
-        {"FML Resume", ComposeResume, ServerType::FML,
+        {"FML Resume", Resume, ServerType::FML,
          "TO: ctl@lists.example\nSubject: On room\n\n#on\n#end\n"},
-        {"CML Resume", ComposeResume, ServerType::CML,
+        {"CML Resume", Resume, ServerType::CML,
          "TO: ctl@lists.example\nSubject: Send\n\n1234 secret"},
-        {"Majordomo ChangeAddress", ComposeChangeAddress, ServerType::Majordomo,
+        {"Majordomo ChangeAddress", ChangeAddress, ServerType::Majordomo,
          "TO: ctl@lists.example\nSubject: Address Change room\n\n"
          "unsubscribe room\nsubscribe room\nend\n",
          "TO: ctl@lists.example\nSubject: Address Change room\n\n"
          "unsubscribe room me@home.example\nsubscribe room me@new.example\nend\n"},
-        {"FML ChangeAddress", ComposeChangeAddress, ServerType::FML,
+        {"FML ChangeAddress", ChangeAddress, ServerType::FML,
          "TO: ctl@lists.example\nSubject: Address Change room\n\n"
          "#chaddr me@home.example me@new.example\n#end\n"},
-        {"CML ChangeAddress", ComposeChangeAddress, ServerType::CML,
+        {"CML ChangeAddress", ChangeAddress, ServerType::CML,
          "TO: ctl@lists.example\nSubject: Address\n\n1234 secret\nADDRESS me@new.example\n"},
-        {"Majordomo DigestJoin", ComposeDigestJoin, ServerType::Majordomo,
+        {"Majordomo DigestJoin", DigestJoin, ServerType::Majordomo,
          "TO: ctl@lists.example\nSubject: Subscribe room-digest\n\nsubscribe room-digest\nend\n",
          "TO: ctl@lists.example\nSubject: Subscribe room-digest\n\n"
          "subscribe room-digest me@home.example\nend\n"},
-        {"FML DigestJoin", ComposeDigestJoin, ServerType::FML,
+        {"FML DigestJoin", DigestJoin, ServerType::FML,
          "TO: ctl@lists.example\nSubject: digest on room\n\n#matome 30mp\n#end\n"},
-        {"CML DigestJoin", ComposeDigestJoin, ServerType::CML,
+        {"CML DigestJoin", DigestJoin, ServerType::CML,
          "TO: ctl@lists.example\nSubject: Digest\n\n1234 secret"},
-        {"Majordomo DigestLeave", ComposeDigestLeave, ServerType::Majordomo,
+        {"Majordomo DigestLeave", DigestLeave, ServerType::Majordomo,
          "TO: ctl@lists.example\nSubject: UnSubscribe room-digest\n\n"
          "unsubscribe room-digest\nend\n",
          "TO: ctl@lists.example\nSubject: UnSubscribe room-digest\n\n"
          "unsubscribe room-digest me@home.example\nend\n"},
-        {"FML DigestLeave", ComposeDigestLeave, ServerType::FML,
+        {"FML DigestLeave", DigestLeave, ServerType::FML,
          "TO: ctl@lists.example\nSubject: digest off room\n\n#matome 0\n#end\n"},
-        {"CML DigestLeave", ComposeDigestLeave, ServerType::CML,
+        {"CML DigestLeave", DigestLeave, ServerType::CML,
          "TO: ctl@lists.example\nSubject: Send\n\n1234 secret"},
-        {"Majordomo Help", ComposeHelp, ServerType::Majordomo,
+        {"Majordomo Help", Help, ServerType::Majordomo,
          "TO: ctl@lists.example\nSubject: Help room\n\nhelp\nend\n"},
-        {"FML Help", ComposeHelp, ServerType::FML,
+        {"FML Help", Help, ServerType::FML,
          "TO: ctl@lists.example\nSubject: Help room\n\n#help\n#end\n"},
-        {"CML Help", ComposeHelp, ServerType::CML, "TO: ctl@lists.example\nSubject: Help\n\n"},
-        {"Majordomo Index", ComposeIndex, ServerType::Majordomo,
+        {"CML Help", Help, ServerType::CML, "TO: ctl@lists.example\nSubject: Help\n\n"},
+        {"Majordomo Index", Index, ServerType::Majordomo,
          "TO: ctl@lists.example\nSubject: Index room\n\nindex room\nend\n"},
-        {"FML Index", ComposeIndex, ServerType::FML,
+        {"FML Index", Index, ServerType::FML,
          "TO: ctl@lists.example\nSubject: Index room\n\n#index\n#end\n"},
-        {"CML Index", ComposeIndex, ServerType::CML,
-         "TO: ctl@lists.example\nSubject: List\n\nLIST ALL\n"},
-        {"Majordomo Get", ComposeGet, ServerType::Majordomo,
+        {"CML Index", Index, ServerType::CML, "TO: ctl@lists.example\nSubject: List\n\nLIST ALL\n"},
+        {"Majordomo Get", Get, ServerType::Majordomo,
          "TO: ctl@lists.example\nSubject: Get room [1-3,7]\n\nget 1\nget 2\nget 3\nget 7\nend\n"},
-        {"FML Get", ComposeGet, ServerType::FML,
+        {"FML Get", Get, ServerType::FML,
          "TO: ctl@lists.example\nSubject: Get room [1-3,7]\n\n#get 1-3,7\n#end\n"},
-        {"CML Get", ComposeGet, ServerType::CML,
-         "TO: ctl@lists.example\nSubject: Get\n\nGET 1-3,7\n"},
+        {"CML Get", Get, ServerType::CML, "TO: ctl@lists.example\nSubject: Get\n\nGET 1-3,7\n"},
     };
     for (const TemplateCase& each : cases) {
         for (const int specifyAddress : {0, 1}) {
@@ -124,7 +124,8 @@ TEST_F(ComposersTest, EveryTemplateWithAndWithoutTheAddressFlag) {
             CommandRequest request = SampleRequest(each.serverType);
             request.specifyAddress = specifyAddress;
             std::string mailText = kStaleMail;
-            EXPECT_TRUE(each.composer(request, mailText, world_.catalog));
+            EXPECT_EQ(ComposeOperation(each.operation, request, mailText, world_.catalog),
+                      ComposeResult::composed);
             EXPECT_EQ(mailText, specifyAddress ? each.withAddress.value_or(each.withoutAddress)
                                                : each.withoutAddress);
         }
@@ -132,48 +133,46 @@ TEST_F(ComposersTest, EveryTemplateWithAndWithoutTheAddressFlag) {
     EXPECT_TRUE(world_.messages.shown.empty());
 }
 
-TEST_F(ComposersTest, AnOperationNotOfferedOrAnUnknownServerTypeLeavesOneLineFeed) {
+TEST_F(ComposeOperationTest, AnOperationNotOfferedOrAnUnknownServerTypeLeavesOneLineFeed) {
     struct Case {
         const char* name;
-        Composer composer;
+        CommandOperation operation;
         int serverType;
     };
     std::vector<Case> cases = {
-        {"Majordomo Pause", ComposePause, ServerType::Majordomo},
-        {"Majordomo Resume", ComposeResume, ServerType::Majordomo},
+        {"Majordomo Pause", Pause, ServerType::Majordomo},
+        {"Majordomo Resume", Resume, ServerType::Majordomo},
     };
-    const Composer all[] = {
-        ComposeJoin,       ComposeLeave,       ComposePause, ComposeResume, ComposeChangeAddress,
-        ComposeDigestJoin, ComposeDigestLeave, ComposeHelp,  ComposeIndex,  ComposeGet};
     for (const int unknownType : {0, 4, -1, 7}) {
-        for (const Composer composer : all)
-            cases.push_back({"unknown type", composer, unknownType});
+        for (const OperationRow& row : Operations())
+            cases.push_back({"unknown type", row.operation, unknownType});
     }
     for (const Case& each : cases) {
         SCOPED_TRACE(::testing::Message() << each.name << ", type " << each.serverType);
         CommandRequest request = SampleRequest(each.serverType);
         std::string mailText = kStaleMail;
-        EXPECT_FALSE(each.composer(request, mailText, world_.catalog));
+        EXPECT_EQ(ComposeOperation(each.operation, request, mailText, world_.catalog),
+                  ComposeResult::notOffered);
         EXPECT_EQ(mailText, "\n");
     }
     EXPECT_TRUE(world_.messages.shown.empty());
 }
 
-TEST_F(ComposersTest, AnEmptyRegisteredAddressStillGetsItsBlank) {
+TEST_F(ComposeOperationTest, AnEmptyRegisteredAddressStillGetsItsBlank) {
     struct Case {
-        Composer composer;
+        CommandOperation operation;
         int serverType;
         std::string expected;
     };
     const std::vector<Case> cases = {
-        {ComposeJoin, ServerType::Majordomo,
+        {Join, ServerType::Majordomo,
          "TO: ctl@lists.example\nSubject: Subscribe room\n\nsubscribe room \nend\n"},
-        {ComposeLeave, ServerType::FML,
+        {Leave, ServerType::FML,
          "TO: ctl@lists.example\nSubject: UnSubscribe room\n\n#unsubscribe \n#end\n"},
-        {ComposeChangeAddress, ServerType::Majordomo,
+        {ChangeAddress, ServerType::Majordomo,
          "TO: ctl@lists.example\nSubject: Address Change room\n\n"
          "unsubscribe room \nsubscribe room \nend\n"},
-        {ComposeDigestLeave, ServerType::Majordomo,
+        {DigestLeave, ServerType::Majordomo,
          "TO: ctl@lists.example\nSubject: UnSubscribe room-digest\n\n"
          "unsubscribe room-digest \nend\n"},
     };
@@ -183,59 +182,63 @@ TEST_F(ComposersTest, AnEmptyRegisteredAddressStillGetsItsBlank) {
         request.mailAddress.clear();
         request.newAddress.clear();
         std::string mailText;
-        EXPECT_TRUE(each.composer(request, mailText, world_.catalog));
+        EXPECT_EQ(ComposeOperation(each.operation, request, mailText, world_.catalog),
+                  ComposeResult::composed);
         EXPECT_EQ(mailText, each.expected);
     }
 }
 
-TEST_F(ComposersTest, MajordomoDigestWithoutDigestListShowsCatalogErrorAndKeepsTheMail) {
-    for (const Composer composer : {ComposeDigestJoin, ComposeDigestLeave}) {
+TEST_F(ComposeOperationTest, MajordomoDigestWithoutDigestListShowsCatalogErrorAndKeepsTheMail) {
+    for (const CommandOperation operation : {DigestJoin, DigestLeave}) {
         world_.messages.shown.clear();
         CommandRequest request = SampleRequest(ServerType::Majordomo);
         request.listName = "bare";
         std::string mailText = kStaleMail;
-        EXPECT_FALSE(composer(request, mailText, world_.catalog));
+        EXPECT_EQ(ComposeOperation(operation, request, mailText, world_.catalog),
+                  ComposeResult::catalogErrorShown);
         EXPECT_EQ(mailText, kStaleMail);
         EXPECT_EQ(world_.messages.shown, std::vector{kCatalogError});
     }
 }
 
-TEST_F(ComposersTest, OnlyMajordomoDigestsNeedTheDigestList) {
+TEST_F(ComposeOperationTest, OnlyMajordomoDigestsNeedTheDigestList) {
     for (const int serverType : {ServerType::FML, ServerType::CML}) {
-        for (const Composer composer : {ComposeDigestJoin, ComposeDigestLeave}) {
+        for (const CommandOperation operation : {DigestJoin, DigestLeave}) {
             CommandRequest request = SampleRequest(serverType);
             request.listName = "bare";
             std::string mailText;
-            EXPECT_TRUE(composer(request, mailText, world_.catalog));
+            EXPECT_EQ(ComposeOperation(operation, request, mailText, world_.catalog),
+                      ComposeResult::composed);
         }
     }
     EXPECT_TRUE(world_.messages.shown.empty());
 }
 
-TEST_F(ComposersTest, FieldsAreInsertedAsTheyAreNeverReadAsFormats) {
+TEST_F(ComposeOperationTest, FieldsAreInsertedAsTheyAreNeverReadAsFormats) {
     CommandRequest request = SampleRequest(ServerType::CML);
     request.commandAddress = "%s@%d";
     request.password = "%n%s %x";
     request.newAddress = "a%%b\nc";
     request.memberNumber = 4294967291u;
     std::string mailText;
-    ASSERT_TRUE(ComposeChangeAddress(request, mailText, world_.catalog));
+    ASSERT_EQ(ComposeOperation(ChangeAddress, request, mailText, world_.catalog),
+              ComposeResult::composed);
     EXPECT_EQ(mailText, "TO: %s@%d\nSubject: Address\n\n-5 %n%s %x\nADDRESS a%%b\nc\n");
 
     request.serverType = ServerType::FML;
     request.listName = "%d%d";
     request.mailNumbers = "%s%s%s";
-    ASSERT_TRUE(ComposeGet(request, mailText, world_.catalog));
+    ASSERT_EQ(ComposeOperation(Get, request, mailText, world_.catalog), ComposeResult::composed);
     EXPECT_EQ(mailText, "TO: %s@%d\nSubject: Get %d%d [%s%s%s]\n\n#get %s%s%s\n#end\n");
 
     request.serverType = ServerType::Majordomo;
     request.specifyAddress = 1;
     request.mailAddress = "%s %s";
-    ASSERT_TRUE(ComposeJoin(request, mailText, world_.catalog));
+    ASSERT_EQ(ComposeOperation(Join, request, mailText, world_.catalog), ComposeResult::composed);
     EXPECT_EQ(mailText, "TO: %s@%d\nSubject: Subscribe %d%d\n\nsubscribe %d%d %s %s\nend\n");
 }
 
-TEST_F(ComposersTest, MemberNumberIsWrittenAsASigned32BitNumber) {
+TEST_F(ComposeOperationTest, MemberNumberIsWrittenAsASigned32BitNumber) {
     const std::vector<std::pair<std::uint32_t, std::string>> cases = {
         {0, "0"},
         {2147483647u, "2147483647"},
@@ -247,21 +250,22 @@ TEST_F(ComposersTest, MemberNumberIsWrittenAsASigned32BitNumber) {
         CommandRequest request = SampleRequest(ServerType::CML);
         request.memberNumber = memberNumber;
         std::string mailText;
-        ASSERT_TRUE(ComposeLeave(request, mailText, world_.catalog));
+        ASSERT_EQ(ComposeOperation(Leave, request, mailText, world_.catalog),
+                  ComposeResult::composed);
         EXPECT_EQ(mailText, "TO: ctl@lists.example\nSubject: Delete\n\n" + written + " secret");
     }
 }
 
-TEST_F(ComposersTest, ShiftJisBytesPassUnchanged) {
+TEST_F(ComposeOperationTest, ShiftJisBytesPassUnchanged) {
     CommandRequest request = SampleRequest(ServerType::FML);
     // "表示" (display): its first character's second byte is the ASCII backslash.
     request.listName = "\x95\x5c\x8e\xa6";
     std::string mailText;
-    ASSERT_TRUE(ComposeHelp(request, mailText, world_.catalog));
+    ASSERT_EQ(ComposeOperation(Help, request, mailText, world_.catalog), ComposeResult::composed);
     EXPECT_EQ(mailText, "TO: ctl@lists.example\nSubject: Help \x95\x5c\x8e\xa6\n\n#help\n#end\n");
 }
 
-TEST_F(ComposersTest, MajordomoGetWritesOneCommandPerNumber) {
+TEST_F(ComposeOperationTest, MajordomoGetWritesOneCommandPerNumber) {
     struct Case {
         std::string mailNumbers;
         std::string body;
@@ -283,7 +287,8 @@ TEST_F(ComposersTest, MajordomoGetWritesOneCommandPerNumber) {
         CommandRequest request = SampleRequest(ServerType::Majordomo);
         request.mailNumbers = each.mailNumbers;
         std::string mailText;
-        EXPECT_TRUE(ComposeGet(request, mailText, world_.catalog));
+        EXPECT_EQ(ComposeOperation(Get, request, mailText, world_.catalog),
+                  ComposeResult::composed);
         EXPECT_EQ(mailText, "TO: ctl@lists.example\nSubject: Get room [" + each.mailNumbers +
                                 "]\n\n" + each.body);
     }
