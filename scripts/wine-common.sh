@@ -204,14 +204,17 @@ pivlon_ensure_prefix() {
 }
 
 # The process id of the wineserver that serves our prefix: it works in a
-# folder named after the prefix's device and inode.
+# folder named after the prefix's device and inode, and in the prefix itself
+# while it loads or saves the registry (as it does right after it starts).
 pivlon_prefix_server_pid() {
-    local folder pid
+    local folder prefix pid cwd
     folder=$(printf 'server-%x-%x' $(stat -c '%d %i' "$WINEPREFIX")) || return 1
+    prefix=$(realpath "$WINEPREFIX") || return 1
     for pid in /proc/[0-9]*; do
         pid=${pid#/proc/}
         pivlon_is_running "$pid" wineserver || continue
-        if [[ $(readlink "/proc/$pid/cwd" 2>/dev/null) == */"$folder" ]]; then
+        cwd=$(readlink "/proc/$pid/cwd" 2>/dev/null)
+        if [[ $cwd == */"$folder" || $cwd == "$prefix" ]]; then
             echo "$pid"
             return 0
         fi
@@ -235,8 +238,9 @@ pivlon_start_wineserver() {
         pivlon_fail "the wineserver for $WINEPREFIX did not start (status $status)" "$log"
         return 1
     fi
-    wineserver_pid=$(pivlon_prefix_server_pid) ||
-        { pivlon_fail "the wineserver for $WINEPREFIX ended as soon as it started" "$log"; return 1; }
+    wineserver_pid=$(pivlon_prefix_server_pid) && return 0
+    wineserver -k 2>/dev/null
+    pivlon_fail "the wineserver for $WINEPREFIX ended as soon as it started" "$log"
 }
 
 # Starts what Wine programs share: display, prefix, one persistent wineserver
