@@ -29,4 +29,9 @@ struct ConvertedText {
     std::optional<ConversionFault> fault;
 };
 
+inline ConvertedText ConversionFailure(ConversionFaultKind kind, std::size_t position,
+                                       std::size_t length) {
+    return {{}, ConversionFault{kind, position, length}};
+}
+
 }  // namespace pivlon

@@ -20,10 +20,6 @@ bool IsPlainAscii(std::string_view text) {
     return true;
 }
 
-ConvertedText Fault(ConversionFaultKind kind, std::size_t position, std::size_t length) {
-    return {{}, ConversionFault{kind, position, length}};
-}
-
 // The whole subject in encoded words, one per line: each word is cut at a
 // character and ends in ASCII, so each decodes by itself.
 ConvertedText EncodedSubject(std::string_view subject, std::size_t offset) {
@@ -63,7 +59,7 @@ ConvertedText ComposeEmlMessage(const CommandMailParts& parts) {
     const std::size_t bodyOffset =
         static_cast<std::size_t>(parts.body.data() - parts.to.data()) + 4;
     if (!IsPlainAscii(parts.to))
-        return Fault(ConversionFaultKind::NotPlainAscii, 4, parts.to.size());
+        return ConversionFailure(ConversionFaultKind::NotPlainAscii, 4, parts.to.size());
 
     std::string subject(parts.subject);
     if (!IsPlainAscii(subject)) {

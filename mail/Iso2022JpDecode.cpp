@@ -20,10 +20,6 @@ bool IsJisByte(unsigned char byte) {
     return byte >= 0x21 && byte <= 0x7E;
 }
 
-ConvertedText Fault(ConversionFaultKind kind, std::size_t position, std::size_t length) {
-    return {{}, ConversionFault{kind, position, length}};
-}
-
 }  // namespace
 
 ConvertedText DecodeIso2022Jp(std::string_view iso2022Jp) {
@@ -39,11 +35,11 @@ ConvertedText DecodeIso2022Jp(std::string_view iso2022Jp) {
                     found = &escape;
             }
             if (found == nullptr)
-                return Fault(ConversionFaultKind::UnknownEscape, position, 1);
+                return ConversionFailure(ConversionFaultKind::UnknownEscape, position, 1);
             inJis = found->toJis;
             position += found->sequence.size();
         } else if (byte >= 0x80) {
-            return Fault(ConversionFaultKind::BrokenCharacter, position, 1);
+            return ConversionFailure(ConversionFaultKind::BrokenCharacter, position, 1);
         } else if (!inJis) {
             bytes += static_cast<char>(byte);
             ++position;
@@ -52,7 +48,7 @@ ConvertedText DecodeIso2022Jp(std::string_view iso2022Jp) {
             const auto second =
                 pairComplete ? static_cast<unsigned char>(iso2022Jp[position + 1]) : 0;
             if (!IsJisByte(byte) || !IsJisByte(second))
-                return Fault(ConversionFaultKind::BrokenCharacter, position, pairComplete ? 2 : 1);
+                return ConversionFailure(ConversionFaultKind::BrokenCharacter, position, pairComplete ? 2 : 1);
             const jis::ShiftJisPair pair =
                 jis::ShiftJisOfJis({byte - jis::kFirstOffset, second - jis::kFirstOffset});
             bytes += static_cast<char>(pair.lead);

@@ -16,10 +16,6 @@ bool IsSetSwitchingByte(unsigned char byte) {
     return byte == 0x1B || byte == 0x0E || byte == 0x0F;
 }
 
-ConvertedText Fault(ConversionFaultKind kind, std::size_t position, std::size_t length) {
-    return {{}, ConversionFault{kind, position, length}};
-}
-
 }  // namespace
 
 ConvertedText EncodeIso2022Jp(std::string_view shiftJis) {
@@ -33,18 +29,18 @@ ConvertedText EncodeIso2022Jp(std::string_view shiftJis) {
             const auto code =
                 jis::JisOfShiftJis(byte, static_cast<unsigned char>(shiftJis[position + 1]));
             if (!code || !jis::IsStandardRow(code->row))
-                return Fault(ConversionFaultKind::ExtensionCharacter, position, 2);
+                return ConversionFailure(ConversionFaultKind::ExtensionCharacter, position, 2);
             if (!inJis)
                 bytes += kToJisX0208;
             inJis = true;
             bytes += static_cast<char>(code->row + jis::kFirstOffset);
             bytes += static_cast<char>(code->cell + jis::kFirstOffset);
         } else if (IsHalfWidthKatakana(byte)) {
-            return Fault(ConversionFaultKind::HalfWidthKatakana, position, 1);
+            return ConversionFailure(ConversionFaultKind::HalfWidthKatakana, position, 1);
         } else if (byte >= 0x80) {
-            return Fault(ConversionFaultKind::BrokenCharacter, position, 1);
+            return ConversionFailure(ConversionFaultKind::BrokenCharacter, position, 1);
         } else if (IsSetSwitchingByte(byte)) {
-            return Fault(ConversionFaultKind::ControlByte, position, 1);
+            return ConversionFailure(ConversionFaultKind::ControlByte, position, 1);
         } else {
             if (inJis)
                 bytes += kToAscii;

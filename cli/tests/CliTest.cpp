@@ -9,6 +9,7 @@
 #include "cli/OperationNames.h"
 #include "fakes/FakeProfileStore.h"
 #include "platform/StdProfileStore.h"
+#include "support/ScratchDirectory.h"
 #include "support/ShiftJisOf.h"
 #include "tables/Operations.h"
 
@@ -39,24 +40,19 @@ std::string DumpedMail(const std::string& listName, const OperationRow& row) {
 class CliTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        // A folder per test: CTest runs them side by side.
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("pivlon-cli-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
         std::filesystem::copy_file(PIVLON_E2E_DATA "/dump-catalog.dat", folder_ / "Pivlon.dat");
         std::ofstream(folder_ / "Pivlon.ini", std::ios::binary) << kSettings;
     }
+    // Out of the folder before it is removed.
     void TearDown() override {
         std::filesystem::current_path(std::filesystem::temp_directory_path());
-        std::filesystem::remove_all(folder_);
     }
 
     // The dump test's settings: the first list's member data.
     static constexpr const char* kSettings =
         "[ml-majordomo]\r\nMailAddr=me@example.org\r\nMemberNo=1234\r\nPassword=pw\r\n";
-    std::filesystem::path folder_;
+    pivlon::testing::ScratchDirectory scratch_{"pivlon-cli-"};
+    const std::filesystem::path folder_ = scratch_.Path();
     StdProfileStore store_;
 };
 

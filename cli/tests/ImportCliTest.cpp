@@ -7,6 +7,7 @@
 #include "CliRun.h"
 #include "cli/ExitStatus.h"
 #include "platform/StdProfileStore.h"
+#include "support/ScratchDirectory.h"
 
 namespace pivlon::cli {
 namespace {
@@ -22,19 +23,14 @@ const std::string kFmlMail =
 class ImportCliTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        // A folder per test: CTest runs them side by side.
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("pivlon-cli-import-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_ / "catalog");
         Write("catalog/Pivlon.dat", kCatalog);
         Write("fml.eml", kFmlMail);
         std::filesystem::current_path(folder_);
     }
+    // Out of the folder before it is removed.
     void TearDown() override {
         std::filesystem::current_path(std::filesystem::temp_directory_path());
-        std::filesystem::remove_all(folder_);
     }
     void Write(const std::string& name, const std::string& bytes) {
         std::ofstream(folder_ / name, std::ios::binary) << bytes;
@@ -49,7 +45,8 @@ class ImportCliTest : public ::testing::Test {
         return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     }
 
-    std::filesystem::path folder_;
+    pivlon::testing::ScratchDirectory scratch_{"pivlon-cli-import-"};
+    const std::filesystem::path folder_ = scratch_.Path();
     StdProfileStore store_;
 };
 

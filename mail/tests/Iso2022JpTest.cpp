@@ -1,11 +1,11 @@
 #include "mail/Iso2022Jp.h"
 
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <string>
 
 #include "mail/JisX0208.h"
+#include "support/IconvOf.h"
 #include "support/ShiftJisOf.h"
 
 using namespace std::string_literals;
@@ -19,19 +19,7 @@ using testing::ShiftJisOf;
 // character as its row and cell plus 0xA0, so it checks the arithmetic
 // independently of it. Empty where glibc has no such character.
 std::string EucJpOf(const std::string& shiftJis) {
-    iconv_t convert = iconv_open("EUC-JP", "SHIFT_JIS");
-    std::string input = shiftJis;
-    std::string output(8, '\0');
-    char* in = input.data();
-    char* out = output.data();
-    size_t inLeft = input.size();
-    size_t outLeft = output.size();
-    const size_t converted = iconv(convert, &in, &inLeft, &out, &outLeft);
-    iconv_close(convert);
-    if (converted == static_cast<size_t>(-1))
-        return {};
-    output.resize(output.size() - outLeft);
-    return output;
+    return testing::IconvOf("EUC-JP", "SHIFT_JIS", shiftJis).value_or("");
 }
 
 TEST(JisX0208Test, AgreesWithGlibcForEveryStandardCharacter) {

@@ -8,11 +8,11 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "catalog/ProfileImage.h"
+#include "support/ScratchDirectory.h"
 
 using namespace std::string_literals;
 
@@ -32,22 +32,12 @@ void WriteFile(const fs::path& path, const std::string& bytes) {
 
 class StdProfileStoreTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        // A random part keeps the folders of test runs side by side apart.
-        folder_ = fs::temp_directory_path() /
-                  ("pivlon-store-" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
-                   "-" + std::to_string(std::random_device{}()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+    std::string PathOf(const std::string& name) const { return (folder_.Path() / name).string(); }
     std::optional<std::string> ReadBytes(const std::string& name) {
         return BytesOf(store_.Read(PathOf(name)));
     }
 
-    fs::path folder_;
+    testing::ScratchDirectory folder_{"pivlon-store-"};
     StdProfileStore store_;
 };
 
@@ -143,7 +133,7 @@ TEST_F(StdProfileStoreTest, ReplaceWritesExactBytesAndLeavesNoStagingFile) {
     EXPECT_EQ(ReadBytes("x.ini"), bytes);
     ASSERT_TRUE(store_.Replace(PathOf("x.ini"), "short"));
     EXPECT_EQ(ReadBytes("x.ini"), "short");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_.Path()), fs::directory_iterator()), 1);
 }
 
 TEST_F(StdProfileStoreTest, RefusedReplaceKeepsTheOldFileWhole) {
