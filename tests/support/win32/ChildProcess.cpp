@@ -65,6 +65,7 @@ ChildProcess::ChildProcess(const std::wstring& program, const std::wstring& comm
     if (!CreateProcessW(program.empty() ? nullptr : program.c_str(), writableCommandLine.data(),
                         nullptr, nullptr, FALSE, CREATE_UNICODE_ENVIRONMENT, block.data(), nullptr,
                         &startup, &information_)) {
+        startError_ = GetLastError();
         information_ = {};
     }
 }

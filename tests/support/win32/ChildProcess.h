@@ -24,6 +24,8 @@ class ChildProcess {
     ChildProcess& operator=(const ChildProcess&) = delete;
 
     bool Started() const { return information_.hProcess != nullptr; }
+    // Why CreateProcessW refused, when it did.
+    DWORD StartError() const { return startError_; }
     DWORD Id() const { return information_.dwProcessId; }
     // True when the program waits for input within the time.
     bool WaitForInputIdle(DWORD milliseconds) const;
@@ -34,6 +36,7 @@ class ChildProcess {
 
   private:
     PROCESS_INFORMATION information_{};
+    DWORD startError_ = ERROR_SUCCESS;
 };
 
 }  // namespace pivlon::testing
